@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ScreenId.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace tessaly {
+
+class WindowStacking;
+
+// Owns the screens: each exists at most once, is created on first touch and is
+// afterwards only hidden and shown, until it is discarded.
+class ScreenFlow final : public QObject {
+    Q_OBJECT
+
+public:
+    using Factory = std::function<QWidget*(ScreenId)>;
+
+    ScreenFlow(WindowStacking& stacking, std::function<void()> endProgram);
+    ~ScreenFlow() override;
+
+    void setFactory(Factory factory) { factory_ = std::move(factory); }
+
+    // The screen, created hidden if it does not exist yet.
+    QWidget* screen(ScreenId id);
+    // The screen if it exists, or nullptr.
+    QWidget* existing(ScreenId id) const { return screens_[index(id)]; }
+
+    void show(ScreenId id);
+    void hide(ScreenId id);
+    void discard(ScreenId id);
+    void navigate(ScreenId from, ScreenId to);
+    void discardAll();
+    void endProgram();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static std::size_t index(ScreenId id) { return static_cast<std::size_t>(id); }
+
+    WindowStacking& stacking_;
+    std::function<void()> endProgram_;
+    Factory factory_;
+    std::array<QPointer<QWidget>, 33> screens_;
+    Qt::ApplicationState applicationState_ = Qt::ApplicationInactive;
+    bool returningFromOutside_ = false;
+};
+
+} // namespace tessaly

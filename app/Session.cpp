@@ -1,0 +1,85 @@
+#include "Session.h"
+
+namespace tessaly {
+
+bool Session::testTaken() const { return answers_.most(1).has_value() && answers_.most(16).has_value(); }
+
+void Session::selectMark(MarkColumn column, int box, int row)
+{
+    answers_.select(column, box, row);
+    Q_EMIT changed(screenOfBox(box) == QuizScreen::Quiz ? ScreenId::quiz : ScreenId::quiz2);
+}
+
+void Session::selectSampleMark(MarkColumn column, int row)
+{
+    sampleBox_.select(column, row);
+    Q_EMIT changed(ScreenId::Intro);
+}
+
+void Session::setUserName(const QString& name)
+{
+    yourColors_.userName = name;
+    printableColors_.userName = name;
+    Q_EMIT changed(ScreenId::Yourcolor1);
+    Q_EMIT changed(ScreenId::Printcolor);
+}
+
+void Session::setStrengthValue(Color color, const QString& text)
+{
+    strengthCircle_.values[indexOf(color)] = text;
+    Q_EMIT changed(ScreenId::Graph1);
+}
+
+void Session::publishPartOne(const ColorValues& raw)
+{
+    for (const auto c : kColors)
+        partTwo_.partOneTotals[indexOf(c)] = decimalText(raw[indexOf(c)]);
+    Q_EMIT changed(ScreenId::quiz2);
+}
+
+void Session::publishScores(const ColorScores& scores)
+{
+    for (const auto c : kColors) {
+        const auto i = indexOf(c);
+        strengthCircle_.rawTotals[i] = decimalText(scores.raw[i]);
+        strengthCircle_.values[i] = decimalText(scores.value[i]);
+        yourColors_.values[i] = decimalText(scores.value[i]);
+    }
+    yourColors_.firstCircle = printableColors_.firstCircle = scores.colors.first;
+    yourColors_.secondCircle = printableColors_.secondCircle = scores.colors.second;
+    Q_EMIT changed(ScreenId::Graph1);
+    Q_EMIT changed(ScreenId::Yourcolor1);
+    Q_EMIT changed(ScreenId::Printcolor);
+}
+
+void Session::resetOwnedBy(ScreenId owner)
+{
+    switch (owner) {
+    case ScreenId::quiz:
+        answers_.resetScreen(QuizScreen::Quiz);
+        break;
+    case ScreenId::quiz2:
+        answers_.resetScreen(QuizScreen::Quiz2);
+        partTwo_ = {};
+        break;
+    case ScreenId::Graph1:
+        strengthCircle_ = {};
+        break;
+    case ScreenId::Yourcolor1:
+        yourColors_ = {};
+        break;
+    case ScreenId::Printcolor:
+        printableColors_ = {};
+        break;
+    case ScreenId::Intro:
+        sampleBox_ = {};
+        break;
+    default:
+        return; // the other screens own no session fields
+    }
+    Q_EMIT changed(owner);
+}
+
+QString decimalText(int value) { return QString::number(value); }
+
+} // namespace tessaly

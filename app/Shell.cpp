@@ -1,0 +1,155 @@
+#include "Shell.h"
+
+#include "Completeness.h"
+#include "Dialogs.h"
+#include "ScreenFlow.h"
+#include "Scoring.h"
+#include "Session.h"
+#include "StyleLibrary.h"
+
+#include <QWidget>
+#include <QWindow>
+
+#include <optional>
+
+namespace tessaly {
+namespace {
+
+const QString kNewQuestion = QStringLiteral("Do you want to start a new Tessaly session?");
+const QString kExitQuestion =
+    QStringLiteral("Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!");
+const QString kNotTakenQuestion = QStringLiteral(
+    "You can not go back to Your Colors because you have not taken the test yet!  Do you want to take the Tessaly now?");
+const QString kNamePrompt = QStringLiteral("Please enter your name");
+const QString kNameMissing = QStringLiteral("Please Enter Your Name");
+const QString kColorsUnknown =
+    QStringLiteral("Your Colors are not known yet!  Please complete the Tessaly to discover them.");
+
+// The hidden value fields hold 16-bit whole numbers once the scoring has run.
+std::optional<int> smallWholeNumber(const QString& text)
+{
+    bool ok = false;
+    const short number = text.toShort(&ok);
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+ScreenId quizScreenId(QuizScreen s) { return s == QuizScreen::Quiz ? ScreenId::quiz : ScreenId::quiz2; }
+
+} // namespace
+
+Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs) : session_(session), flow_(flow), dialogs_(dialogs) {}
+
+void Shell::start() { flow_.show(ScreenId::frmSplash); }
+
+QWidget* Shell::parentFor(ScreenId current) const { return flow_.existing(current); }
+
+void Shell::discard(ScreenId id)
+{
+    flow_.discard(id);
+    session_.resetOwnedBy(id);
+}
+
+void Shell::newSession(ScreenId current)
+{
+    if (!dialogs_.ask(parentFor(current), kNewQuestion)) {
+        flow_.show(current);
+        return;
+    }
+    for (const auto id : {ScreenId::quiz, ScreenId::quiz2, ScreenId::Yourcolor1, ScreenId::Graph1, ScreenId::Intro})
+        discard(id);
+    if (flow_.existing(current))
+        flow_.hide(current);
+    flow_.show(ScreenId::frmSplash);
+}
+
+void Shell::exitProgram(ScreenId current)
+{
+    if (!dialogs_.ask(parentFor(current), kExitQuestion)) {
+        flow_.show(current);
+        return;
+    }
+    flow_.discardAll();
+    flow_.endProgram();
+}
+
+void Shell::about(ScreenId current)
+{
+    QWidget* box = flow_.screen(ScreenId::frmAbout);
+    // Tied to the current screen so that it opens above it without being kept on top.
+    if (QWidget* parent = flow_.existing(current)) {
+        box->winId();
+        box->windowHandle()->setTransientParent(parent->windowHandle());
+    }
+    flow_.show(ScreenId::frmAbout);
+}
+
+void Shell::leaveSplash()
+{
+    flow_.discard(ScreenId::frmSplash);
+    flow_.hide(ScreenId::frmSplash); // a fresh splash screen waits for the next New
+    flow_.show(ScreenId::step1);
+}
+
+void Shell::startQuestionnaire()
+{
+    QString name;
+    while (name.isEmpty()) {
+        name = dialogs_.inputText(parentFor(ScreenId::Intro), kNamePrompt, QStringLiteral("Corvane Tessaly"));
+        if (name.isEmpty())
+            dialogs_.inform(parentFor(ScreenId::Intro), MessageKind::Notice, kNameMissing);
+    }
+    session_.setUserName(name);
+    flow_.navigate(ScreenId::Intro, ScreenId::quiz);
+}
+
+void Shell::finishPart(QuizScreen screen)
+{
+    const ScreenId current = quizScreenId(screen);
+    if (const auto missing = findMissingChoice(session_.answers(), screen)) {
+        dialogs_.inform(parentFor(current), MessageKind::MissedQuestion,
+                        QString::fromStdString(missedQuestionMessage(*missing)));
+        return;
+    }
+    const ColorValues partRaw = scorePart(session_.answers(), screen);
+    if (screen == QuizScreen::Quiz) {
+        session_.publishPartOne(partRaw);
+        flow_.navigate(ScreenId::quiz, ScreenId::quiz2);
+        return;
+    }
+    // Part II is reached only through a completed Part I, so the totals are numbers.
+    ColorValues partOne{};
+    for (const auto c : kColors)
+        partOne[indexOf(c)] = session_.partTwo().partOneTotals[indexOf(c)].toInt();
+    session_.publishScores(scoreResults(partOne, partRaw));
+    flow_.navigate(ScreenId::quiz2, ScreenId::Graph1);
+}
+
+void Shell::discoverYourColors()
+{
+    ColorValues values{};
+    for (const auto c : kColors) {
+        const auto number = smallWholeNumber(session_.yourColors().values[indexOf(c)]);
+        if (!number) {
+            dialogs_.inform(parentFor(ScreenId::Yourcolor1), MessageKind::Notice, kColorsUnknown);
+            return;
+        }
+        values[indexOf(c)] = *number;
+    }
+    const auto choice = chooseColors(values);
+    const StyleDescription* style = StyleLibrary::byColors(choice.first, choice.second);
+    // Both colours the same (Red and Red) has no description of its own.
+    const auto target = screenNamed(style ? style->screen : "redyellow");
+    flow_.navigate(ScreenId::Yourcolor1, *target);
+}
+
+void Shell::backToYourColors()
+{
+    if (session_.testTaken()) {
+        flow_.navigate(ScreenId::choice1, ScreenId::Yourcolor1);
+        return;
+    }
+    if (dialogs_.ask(parentFor(ScreenId::choice1), kNotTakenQuestion))
+        flow_.navigate(ScreenId::choice1, ScreenId::Intro);
+}
+
+} // namespace tessaly

@@ -1,0 +1,22 @@
+# Turns text files into C++ functions returning std::string_view, so the program
+# carries its content and reads nothing from disk at run time.
+function(tessaly_embed_text target)
+  set(header "${CMAKE_CURRENT_BINARY_DIR}/embedded/EmbeddedText.h")
+  set(decls "")
+  foreach(pair IN LISTS ARGN)
+    string(REPLACE "=" ";" parts "${pair}")
+    list(GET parts 0 symbol)
+    list(GET parts 1 file)
+    set(source "${CMAKE_CURRENT_SOURCE_DIR}/${file}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
+    file(READ "${source}" hex HEX)
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+    set(out "${CMAKE_CURRENT_BINARY_DIR}/embedded/${symbol}.cpp")
+    file(CONFIGURE OUTPUT "${out}" CONTENT
+"#include \"EmbeddedText.h\"\nnamespace embedded {\nnamespace {\nconst unsigned char kData[] = {${bytes}0x00};\n}\nstd::string_view ${symbol}() { return {reinterpret_cast<const char*>(kData), sizeof kData - 1}; }\n}\n")
+    target_sources(${target} PRIVATE "${out}")
+    string(APPEND decls "std::string_view ${symbol}();\n")
+  endforeach()
+  file(CONFIGURE OUTPUT "${header}" CONTENT "#pragma once\n#include <string_view>\nnamespace embedded {\n${decls}}\n")
+  target_include_directories(${target} PUBLIC "${CMAKE_CURRENT_BINARY_DIR}/embedded")
+endfunction()

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "AnswerSheet.h"
+
+#include <optional>
+#include <string>
+
+namespace tessaly {
+
+struct MissingChoice {
+    int box;
+    MarkColumn column;
+    friend bool operator==(const MissingChoice&, const MissingChoice&) = default;
+};
+
+// The first mark missing on a screen, in that screen's check order, or none when complete.
+std::optional<MissingChoice> findMissingChoice(const AnswerSheet& sheet, QuizScreen screen);
+
+std::string missedQuestionMessage(const MissingChoice& missing);
+
+} // namespace tessaly

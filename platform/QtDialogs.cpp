@@ -1,0 +1,54 @@
+#include "QtDialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tessaly {
+namespace {
+
+const QString kCompanyTitle = QStringLiteral("Corvane Tessaly");
+const QString kApplicationTitle = QStringLiteral("Tessaly");
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::WordDefinition:
+    case MessageKind::PrintFailure:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QString titleOf(MessageKind kind) { return kind == MessageKind::Notice ? kApplicationTitle : kCompanyTitle; }
+
+} // namespace
+
+bool QtDialogs::ask(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kCompanyTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogs::inform(QWidget* parent, MessageKind kind, const QString& text)
+{
+    QMessageBox box(iconOf(kind), titleOf(kind), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtDialogs::inputText(QWidget* parent, const QString& prompt, const QString& title)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}
+
+} // namespace tessaly

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Dialogs.h"
+
+namespace tessaly {
+
+class QtDialogs final : public Dialogs {
+public:
+    bool ask(QWidget* parent, const QString& text) override;
+    void inform(QWidget* parent, MessageKind kind, const QString& text) override;
+    QString inputText(QWidget* parent, const QString& prompt, const QString& title) override;
+};
+
+} // namespace tessaly

@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+
+namespace tessaly {
+
+// Keeps a working screen above the other windows of the desktop.
+class WindowStacking {
+public:
+    virtual ~WindowStacking() = default;
+    // Places the window among the topmost ones and makes sure it is visible, without
+    // moving, resizing or activating it.
+    virtual void keepOnTop(QWidget& window) = 0;
+};
+
+class QtWindowStacking final : public WindowStacking {
+public:
+    void keepOnTop(QWidget& window) override;
+};
+
+} // namespace tessaly

@@ -1,0 +1,104 @@
+#include "ScreenWindow.h"
+
+#include "Shell.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace tessaly {
+
+ScreenWindow::ScreenWindow(ScreenId id, Shell& shell)
+    : id_(id), shell_(shell), client_(new QWidget(this)), form_(client_)
+{
+    const auto& info = screenInfo(id);
+    setWindowTitle(titleOf(id));
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(clientSize(id));
+    setCentralWidget(client_);
+
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    client_->setAutoFillBackground(true);
+
+    if (info.working)
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (info.frame != FrameKind::Sizable)
+        setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
+    if (info.frame == FrameKind::NoTitle)
+        setWindowFlag(Qt::FramelessWindowHint, true);
+}
+
+QMenu* ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items, const char* exitName)
+{
+    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(dropDown.caption));
+    menu->setObjectName(QString::fromLatin1(dropDown.name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(dropDown.name));
+
+    QAction* newAction = menu->addAction(QStringLiteral("New"));
+    newAction->setObjectName(QStringLiteral("mnunew"));
+    connect(newAction, &QAction::triggered, this, [this] { shell_.newSession(id_); });
+    for (const auto& item : items)
+        menu->addAction(QString::fromLatin1(item.caption))->setObjectName(QString::fromLatin1(item.name));
+
+    QAction* exitAction = menuBar()->addAction(QStringLiteral("Exit"));
+    exitAction->setObjectName(QString::fromLatin1(exitName));
+    connect(exitAction, &QAction::triggered, this, [this] { shell_.exitProgram(id_); });
+
+    QAction* aboutAction = menuBar()->addAction(QStringLiteral("About"));
+    aboutAction->setObjectName(QStringLiteral("mnuabout"));
+    connect(aboutAction, &QAction::triggered, this, [this] { shell_.about(id_); });
+    return menu;
+}
+
+QAction* ScreenWindow::menuAction(const char* name) const
+{
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void ScreenWindow::setVisible(bool visible)
+{
+    if (visible && !placed_)
+        place();
+    QMainWindow::setVisible(visible);
+}
+
+void ScreenWindow::place()
+{
+    placed_ = true;
+    const auto& info = screenInfo(id_);
+    const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
+    const QSize size = clientSize(id_) + QSize(0, menuHeight);
+    if (info.frame == FrameKind::Sizable)
+        resize(size);
+    else
+        setFixedSize(size);
+
+    const QRect available = screen()->availableGeometry();
+    switch (info.placement) {
+    case Placement::Centred:
+        move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+        break;
+    case Placement::FixedQuiz:
+        // The client area, below the menu bar, stands at a fixed place on the screen.
+        setGeometry(unitsToPixels(2145), unitsToPixels(1770) - menuHeight, size.width(), size.height());
+        break;
+    case Placement::SystemDefault:
+        break;
+    }
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing a working screen through its frame is the Exit command, with its question,
+    // so that a stray click never loses a person's answers.
+    event->ignore();
+    if (screenInfo(id_).working)
+        shell_.exitProgram(id_);
+}
+
+} // namespace tessaly

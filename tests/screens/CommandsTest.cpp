@@ -1,0 +1,154 @@
+#include "Harness.h"
+
+#include <QCloseEvent>
+
+using namespace tessaly;
+using namespace tessaly::testing;
+using enum ScreenId;
+
+namespace {
+
+const QString kNew = "Do you want to start a new Tessaly session?";
+const QString kExit = "Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!";
+const QString kGuard = "You can not go back to Your Colors because you have not taken the test yet!  "
+                       "Do you want to take the Tessaly now?";
+
+class Commands : public Harness {
+protected:
+    // A session with something in every field.
+    void fillSession()
+    {
+        markEveryBox();
+        session.selectSampleMark(MarkColumn::Most, 2);
+        session.setUserName("Ann");
+        session.publishPartOne({-2, 6, -4, 1});
+        session.publishScores(scoreResults({-2, 6, -4, 1}, {1, 4, -3, -2}));
+    }
+};
+
+} // namespace
+
+TEST_F(Commands, NewAnsweredNoChangesNothing)
+{
+    for (const auto id : {Intro, quiz, Graph1, choice1, redblue, step4}) {
+        SCOPED_TRACE(screenInfo(id).name.data());
+        fillSession();
+        arriveAt(id);
+        QWidget* window = screen(id);
+        dialogs.expectQuestion(kNew, false);
+        trigger(id, "mnunew");
+        EXPECT_EQ(visibleScreens(), std::set<ScreenId>{id});
+        EXPECT_EQ(screen(id), window);
+        EXPECT_EQ(session.yourColors().userName, "Ann");
+        EXPECT_EQ(session.answers().most(20), 1);
+        EXPECT_EQ(dialogs.lastParent(), window); // the box belongs to the current screen
+    }
+}
+
+TEST_F(Commands, NewAnsweredYesEmptiesTheSessionAndShowsTheSplash)
+{
+    for (const auto id : {Intro, quiz, quiz2, Graph1, Yourcolor1, greenred, step9}) {
+        SCOPED_TRACE(screenInfo(id).name.data());
+        fillSession();
+        QWidget* chooser = screen(choice1);
+        arriveAt(id);
+        dialogs.expectQuestion(kNew, true);
+        trigger(id, "mnunew");
+        EXPECT_EQ(visibleScreens(), std::set<ScreenId>{frmSplash});
+
+        for (int box = 1; box <= kBoxCount; ++box)
+            EXPECT_EQ(session.answers().marks(box), BoxMarks{});
+        EXPECT_EQ(session.sampleBox(), BoxMarks{});
+        EXPECT_EQ(session.partTwo().partOneTotals, (ValueTexts{"Text1", "Text2", "Text3", "Text4"}));
+        EXPECT_EQ(session.strengthCircle().values, ValueTexts{});
+        EXPECT_EQ(session.strengthCircle().rawTotals, ValueTexts{});
+        EXPECT_EQ(session.yourColors().userName, "Text1");
+        EXPECT_EQ(session.yourColors().values, (ValueTexts{"Text2", "Text3", "Text4", "Text5"}));
+        EXPECT_FALSE(session.yourColors().firstCircle);
+        // The printable sheet, the chooser and the descriptions are not New's to reset.
+        EXPECT_EQ(session.printableColors().userName, "Ann");
+        EXPECT_EQ(session.printableColors().firstCircle, Color::Yellow);
+        EXPECT_EQ(flow.existing(choice1), chooser);
+        for (const auto gone : {quiz, quiz2, Yourcolor1, Graph1, Intro})
+            EXPECT_FALSE(visible(gone));
+    }
+}
+
+TEST_F(Commands, ExitAnsweredNoKeepsEverything)
+{
+    fillSession();
+    for (const auto id : {step1, quiz2, Yourcolor1, choice1}) {
+        arriveAt(id);
+        dialogs.expectQuestion(kExit, false);
+        trigger(id, id == step1 ? "exitfrm" : "mnuexit");
+        EXPECT_EQ(visibleScreens(), std::set<ScreenId>{id});
+        EXPECT_FALSE(ended);
+    }
+    EXPECT_EQ(session.yourColors().userName, "Ann");
+}
+
+TEST_F(Commands, ExitAnsweredYesDiscardsEveryScreenAndEnds)
+{
+    struct Case {
+        ScreenId id;
+        const char* control;
+        bool isButton;
+    };
+    const Case cases[] = {
+        {Graph1, "mnuexit", false}, {Step6, "exitfrm", false}, {Yourcolor1, "Command2", true}, {choice1, "Command15", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        ended = false;
+        arriveAt(c.id);
+        screen(redblue);
+        dialogs.expectQuestion(kExit, true);
+        if (c.isButton)
+            click(c.id, c.control);
+        else
+            trigger(c.id, c.control);
+        EXPECT_TRUE(ended);
+        for (const auto& info : allScreens())
+            EXPECT_EQ(flow.existing(info.id), nullptr) << info.name;
+    }
+}
+
+TEST_F(Commands, ClosingAWorkingScreenThroughItsFrameAsksLikeExit)
+{
+    arriveAt(quiz);
+    session.selectMark(MarkColumn::Most, 1, 1);
+    dialogs.expectQuestion(kExit, false);
+    EXPECT_FALSE(screen(quiz)->close());
+    EXPECT_TRUE(visible(quiz));
+    EXPECT_EQ(session.answers().most(1), 1);
+
+    dialogs.expectQuestion(kExit, true);
+    screen(quiz)->close();
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(Commands, BackToYourColorsIsGuardedByBoxesOneAndSixteen)
+{
+    arriveAt(choice1);
+    dialogs.expectQuestion(kGuard, false);
+    click(choice1, "Command13");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{choice1});
+
+    dialogs.expectQuestion(kGuard, true);
+    click(choice1, "Command13");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Intro});
+
+    // Box 1 alone is not enough.
+    session.selectMark(MarkColumn::Most, 1, 2);
+    arriveAt(choice1);
+    dialogs.expectQuestion(kGuard, false);
+    click(choice1, "Command13");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{choice1});
+
+    // Both Most marks and nothing else: Your Colors opens with what it holds.
+    session.selectMark(MarkColumn::Most, 16, 3);
+    session.setUserName("Bo");
+    click(choice1, "Command13");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Yourcolor1});
+    EXPECT_EQ(session.yourColors().userName, "Bo");
+    EXPECT_FALSE(session.yourColors().firstCircle);
+}

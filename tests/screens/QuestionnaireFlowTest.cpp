@@ -1,0 +1,130 @@
+#include "Harness.h"
+
+using namespace tessaly;
+using namespace tessaly::testing;
+using enum ScreenId;
+
+namespace {
+
+const QString kPrompt = "Please enter your name";
+const QString kMissed = "You have missed a question!  Please decide in Blocknumber %1 which word %2 describes you!";
+
+class Questionnaire : public Harness {};
+
+} // namespace
+
+TEST_F(Questionnaire, TheNameIsAskedForUntilOneIsGivenAndTakenAsTyped)
+{
+    arriveAt(Intro);
+    dialogs.expectInput(kPrompt, "Corvane Tessaly", ""); // Cancel
+    dialogs.expectMessage(MessageKind::Notice, "Please Enter Your Name");
+    dialogs.expectInput(kPrompt, "Corvane Tessaly", "");
+    dialogs.expectMessage(MessageKind::Notice, "Please Enter Your Name");
+    dialogs.expectInput(kPrompt, "Corvane Tessaly", " ");
+    click(Intro, "Command1");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz});
+    EXPECT_EQ(session.yourColors().userName, " ");
+    EXPECT_EQ(session.printableColors().userName, " ");
+}
+
+TEST_F(Questionnaire, NamesOfAnyLengthAndScriptAreKept)
+{
+    const QString names[] = {QString(5000, QChar(u'ß')), QStringLiteral("Zoë Ōtani 山田 太郎"), QStringLiteral("  A  ")};
+    for (const auto& name : names) {
+        arriveAt(Intro);
+        dialogs.expectInput(kPrompt, "Corvane Tessaly", name);
+        click(Intro, "Command1");
+        EXPECT_EQ(session.yourColors().userName, name);
+    }
+}
+
+TEST_F(Questionnaire, AMissingMarkStopsThePressAndChangesNothing)
+{
+    arriveAt(quiz);
+    dialogs.expectMessage(MessageKind::MissedQuestion, kMissed.arg("1", "Most"));
+    click(quiz, "Command74");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz});
+    EXPECT_EQ(session.partTwo().partOneTotals[0], "Text1");
+
+    markEveryBox();
+    session.selectMark(MarkColumn::Most, 28, 4); // takes box 28's Least away
+    arriveAt(quiz2);
+    for (int i = 0; i < 2; ++i)
+        dialogs.expectMessage(MessageKind::MissedQuestion, kMissed.arg("28", "Least"));
+    click(quiz2, "Command74");
+    click(quiz2, "Command74");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz2});
+    EXPECT_EQ(session.strengthCircle().values, ValueTexts{});
+    EXPECT_EQ(dialogs.lastParent(), screen(quiz2));
+}
+
+TEST_F(Questionnaire, TheWorkedExampleIsPublishedIntoEveryResultField)
+{
+    markEveryBox();
+    arriveAt(quiz);
+    click(quiz, "Command74");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz2});
+    EXPECT_EQ(session.partTwo().partOneTotals, (ValueTexts{"-2", "6", "-4", "1"}));
+
+    click(quiz2, "Command74");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Graph1});
+    EXPECT_EQ(session.strengthCircle().rawTotals, (ValueTexts{"-1", "10", "-7", "-1"}));
+    EXPECT_EQ(session.strengthCircle().values, (ValueTexts{"20", "27", "3", "16"}));
+    EXPECT_EQ(session.yourColors().values, (ValueTexts{"20", "27", "3", "16"}));
+    EXPECT_EQ(session.yourColors().firstCircle, Color::Yellow);
+    EXPECT_EQ(session.yourColors().secondCircle, Color::Red);
+    EXPECT_EQ(session.printableColors().firstCircle, Color::Yellow);
+    EXPECT_EQ(session.printableColors().secondCircle, Color::Red);
+}
+
+TEST_F(Questionnaire, PartTwoTakesPartOneAsTheLastPressLeftIt)
+{
+    markEveryBox();
+    arriveAt(quiz);
+    click(quiz, "Command74");
+    // Back to Part I, change a mark, but go on from Part II without pressing Part I again.
+    click(quiz2, "Command73");
+    session.selectMark(MarkColumn::Most, 7, 2); // inspiring instead of daring
+    flow.navigate(quiz, quiz2);
+    click(quiz2, "Command74");
+    EXPECT_EQ(session.strengthCircle().rawTotals, (ValueTexts{"-1", "10", "-7", "-1"}));
+
+    // Pressing Part I again recomputes it.
+    arriveAt(quiz);
+    click(quiz, "Command74");
+    EXPECT_EQ(session.partTwo().partOneTotals, (ValueTexts{"-3", "7", "-4", "1"}));
+}
+
+TEST_F(Questionnaire, DiscoverOpensTheDescriptionOfTheTwoColours)
+{
+    struct Case {
+        ColorValues values;
+        ScreenId expected;
+    };
+    const Case cases[] = {
+        {{20, 12, 8, 5}, redyellow},
+        {{5, 9, 20, 9}, bluered},
+        {{10, 10, 5, 3}, greenred},
+        {{20, 7, 7, 3}, redyellow}, // red twice has no screen of its own
+        {{15, 10, 5, 20}, greenred},
+        {{20, 27, 3, 16}, yellowred},
+    };
+    for (const auto& c : cases) {
+        ColorScores scores{};
+        scores.value = c.values;
+        session.publishScores(scores);
+        arriveAt(Yourcolor1);
+        click(Yourcolor1, "Command3");
+        click(Yourcolor1, "Command3"); // a second press from the hidden screen changes nothing
+        EXPECT_EQ(visibleScreens(), std::set<ScreenId>{c.expected}) << c.values[0];
+    }
+}
+
+TEST_F(Questionnaire, DiscoverBeforeTheScoringSaysSoAndStays)
+{
+    arriveAt(Yourcolor1);
+    dialogs.expectMessage(MessageKind::Notice,
+                          "Your Colors are not known yet!  Please complete the Tessaly to discover them.");
+    click(Yourcolor1, "Command3");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Yourcolor1});
+}

@@ -1,0 +1,137 @@
+#include "Harness.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QMainWindow>
+#include <QPushButton>
+
+using namespace tessaly;
+using namespace tessaly::testing;
+
+namespace {
+
+// What the menu bar of a screen reads: the drop-down's name and caption with its items,
+// then the commands directly on the bar.
+QStringList menuBarOf(QWidget* w)
+{
+    QStringList out;
+    auto* main = qobject_cast<QMainWindow*>(w);
+    if (!main || !main->menuWidget())
+        return out;
+    for (QAction* a : main->menuBar()->actions()) {
+        QString entry = a->objectName() + ":" + a->text();
+        if (a->menu()) {
+            QStringList items;
+            for (QAction* item : a->menu()->actions())
+                items << item->objectName() + ":" + item->text();
+            entry += "[" + items.join(",") + "]";
+        }
+        out << entry;
+    }
+    return out;
+}
+
+class Catalogue : public Harness {};
+
+} // namespace
+
+TEST_F(Catalogue, StartShowsTheSplashScreenAlone)
+{
+    shell.start();
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{ScreenId::frmSplash});
+    QWidget* splash = screen(ScreenId::frmSplash);
+    EXPECT_EQ(splash->size(), QSize(505, 357));
+    EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(Catalogue, EveryScreenHasItsTitleAndClientSize)
+{
+    struct Case {
+        ScreenId id;
+        const char* title;
+        QSize client;
+    };
+    const Case cases[] = {
+        {ScreenId::step1, "Corvane--Treat people as they NEED to be treated!", {592, 473}},
+        {ScreenId::Step6, "Corvane--Treat people as they NEED to be treated!", {592, 473}},
+        {ScreenId::Intro, "Welcome to the Corvane Tessaly", {651, 473}},
+        {ScreenId::quiz, "Corvane Tessaly", {701, 532}},
+        {ScreenId::quiz2, "Corvane Tessaly", {701, 532}},
+        {ScreenId::Graph1, "Corvane Tessaly -- Strength Circle", {516, 465}},
+        {ScreenId::Yourcolor1, "Corvane Colors", {681, 309}},
+        {ScreenId::choice1, "Corvane Tessaly", {498, 352}},
+        {ScreenId::redblue, "Corvane Tessaly", {474, 397}},
+        {ScreenId::blueyellow, "Corvane Tessaly", {476, 399}},
+        {ScreenId::frmAbout, "About Corvane Tessaly", {347, 205}},
+        {ScreenId::Printcolor, "Corvane Tessaly", {572, 322}},
+        {ScreenId::manquiz, "Manual Quiz", {643, 531}},
+        {ScreenId::mangraph, "mangraph", {318, 523}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(screenInfo(c.id).name.data());
+        flow.show(c.id);
+        QWidget* w = screen(c.id);
+        EXPECT_EQ(w->windowTitle(), QString::fromLatin1(c.title));
+        EXPECT_EQ(w->objectName(), QString::fromUtf8(screenInfo(c.id).name));
+        auto* main = qobject_cast<QMainWindow*>(w);
+        const QSize client = main ? main->centralWidget()->size() : w->size();
+        EXPECT_EQ(client, c.client);
+        EXPECT_EQ(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), screenInfo(c.id).working);
+        flow.hide(c.id);
+    }
+}
+
+TEST_F(Catalogue, QuizOpensWithItsClientAreaAtAFixedPlace)
+{
+    flow.show(ScreenId::quiz);
+    auto* quiz = qobject_cast<QMainWindow*>(screen(ScreenId::quiz));
+    EXPECT_EQ(quiz->centralWidget()->mapToGlobal(QPoint(0, 0)), QPoint(143, 118));
+}
+
+TEST_F(Catalogue, MenuBarsReadAsTheCompanyDesignedThem)
+{
+    const QString exitAbout = "mnuexit:Exit|mnuabout:About";
+    struct Case {
+        ScreenId id;
+        QString bar;
+    };
+    const Case cases[] = {
+        {ScreenId::quiz, "mnuedit:Edit[mnunew:New,mnuprint:Print]|" + exitAbout},
+        {ScreenId::quiz2, "mnuedit:Edit[mnunew:New,mnuprint:Print]|" + exitAbout},
+        {ScreenId::Intro, "mnufile:File[mnunew:New,prtform:Print Form]|" + exitAbout},
+        {ScreenId::Graph1, "mnufile:File[mnunew:New,Print:Print]|" + exitAbout},
+        {ScreenId::Yourcolor1, "mnuedit:Edit[mnunew:New]|" + exitAbout},
+        {ScreenId::choice1, "mnuedit:Edit[mnunew:New,prtform:Print Form]|" + exitAbout},
+        {ScreenId::bluered, "mnufile:File[mnunew:New,prtform:Print]|" + exitAbout},
+        {ScreenId::bluegreen, "mnufile:File[mnunew:New,prtform:Print]|" + exitAbout},
+        {ScreenId::blueyellow, "mnufile:File[mnunew:New,prtform:Print]|" + exitAbout},
+        {ScreenId::redyellow, "mnufile:File[mnunew:New]|" + exitAbout},
+        {ScreenId::greenblue, "mnufile:File[mnunew:New]|" + exitAbout},
+        {ScreenId::step1, "editform:Edit[mnunew:New,prtform:Print Form]|exitfrm:Exit|mnuabout:About"},
+        {ScreenId::step9, "editform:Edit[mnunew:New,prtform:Print Form]|exitfrm:Exit|mnuabout:About"},
+        {ScreenId::frmSplash, ""},
+        {ScreenId::Printcolor, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(screenInfo(c.id).name.data());
+        EXPECT_EQ(menuBarOf(screen(c.id)).join("|"), c.bar);
+    }
+    for (const auto& info : allScreens()) {
+        for (QAction* a : screen(info.id)->findChildren<QAction*>())
+            EXPECT_TRUE(a->shortcut().isEmpty()) << info.name;
+    }
+}
+
+TEST_F(Catalogue, EachScreenExistsOnce)
+{
+    QWidget* first = screen(ScreenId::choice1);
+    flow.show(ScreenId::choice1);
+    flow.hide(ScreenId::choice1);
+    flow.show(ScreenId::choice1);
+    EXPECT_EQ(screen(ScreenId::choice1), first);
+    flow.discard(ScreenId::choice1);
+    EXPECT_EQ(flow.existing(ScreenId::choice1), nullptr);
+    flow.discard(ScreenId::choice1);
+    EXPECT_NE(screen(ScreenId::choice1), nullptr);
+}

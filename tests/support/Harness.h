@@ -1,0 +1,107 @@
+#pragma once
+
+#include "ScreenFlow.h"
+#include "Screens.h"
+#include "ScriptedDialogs.h"
+#include "Session.h"
+#include "Shell.h"
+#include "WindowStacking.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tessaly::testing {
+
+// The real stacking, counted.
+class CountingStacking final : public WindowStacking {
+public:
+    void keepOnTop(QWidget& window) override
+    {
+        ++calls;
+        lastWindow = &window;
+        real_.keepOnTop(window);
+    }
+    int calls = 0;
+    QWidget* lastWindow = nullptr;
+
+private:
+    QtWindowStacking real_;
+};
+
+// The whole program with real widgets on the offscreen platform and scripted boxes.
+class Harness : public ::testing::Test {
+protected:
+    Harness()
+    {
+        flow.setFactory([this](ScreenId id) { return createScreen(id, shell); });
+    }
+
+    ~Harness() override
+    {
+        dialogs.verify();
+        flow.discardAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QWidget* screen(ScreenId id) { return flow.screen(id); }
+    bool visible(ScreenId id) const { return flow.existing(id) && flow.existing(id)->isVisible(); }
+
+    std::set<ScreenId> visibleScreens() const
+    {
+        std::set<ScreenId> result;
+        for (const auto& info : allScreens()) {
+            if (visible(info.id))
+                result.insert(info.id);
+        }
+        return result;
+    }
+
+    // Hides everything and shows one screen, as if the user had just arrived there.
+    void arriveAt(ScreenId id)
+    {
+        for (const auto& info : allScreens()) {
+            if (flow.existing(info.id))
+                flow.hide(info.id);
+        }
+        flow.show(id);
+    }
+
+    void click(ScreenId id, const char* button)
+    {
+        auto* b = screen(id)->findChild<QAbstractButton*>(QString::fromLatin1(button));
+        ASSERT_NE(b, nullptr) << button;
+        b->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void trigger(ScreenId id, const char* action)
+    {
+        auto* a = screen(id)->findChild<QAction*>(QString::fromLatin1(action));
+        ASSERT_NE(a, nullptr) << action;
+        a->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void markEveryBox(int mostRow = 1, int leastRow = 4)
+    {
+        for (int box = 1; box <= kBoxCount; ++box) {
+            session.selectMark(MarkColumn::Most, box, mostRow);
+            session.selectMark(MarkColumn::Least, box, leastRow);
+        }
+    }
+
+    ScriptedDialogs dialogs;
+    CountingStacking stacking;
+    bool ended = false;
+    Session session;
+    ScreenFlow flow{stacking, [this] { ended = true; }};
+    Shell shell{session, flow, dialogs};
+};
+
+} // namespace tessaly::testing

@@ -1,0 +1,66 @@
+#include "ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaly::testing {
+
+void ScriptedDialogs::expectQuestion(const QString& text, bool yes)
+{
+    script_.push_back({Type::Question, MessageKind::Question, text, {}, {}, yes});
+}
+
+void ScriptedDialogs::expectMessage(MessageKind kind, const QString& text)
+{
+    script_.push_back({Type::Message, kind, text, {}, {}, false});
+}
+
+void ScriptedDialogs::expectInput(const QString& prompt, const QString& title, const QString& answer)
+{
+    script_.push_back({Type::Input, MessageKind::Question, prompt, title, answer, false});
+}
+
+void ScriptedDialogs::verify()
+{
+    for (const auto& e : script_)
+        ADD_FAILURE() << "expected a box that never came: " << e.text.toStdString();
+    script_.clear();
+}
+
+ScriptedDialogs::Expected ScriptedDialogs::next(Type type, const QString& text)
+{
+    if (script_.empty()) {
+        ADD_FAILURE() << "unexpected box: " << text.toStdString();
+        return {type, MessageKind::Question, text, {}, {}, false};
+    }
+    Expected e = script_.front();
+    script_.pop_front();
+    EXPECT_EQ(static_cast<int>(e.type), static_cast<int>(type)) << text.toStdString();
+    EXPECT_EQ(e.text.toStdString(), text.toStdString());
+    return e;
+}
+
+bool ScriptedDialogs::ask(QWidget* parent, const QString& text)
+{
+    lastParent_ = parent;
+    shown_ << QStringLiteral("question: ") + text;
+    return next(Type::Question, text).yes;
+}
+
+void ScriptedDialogs::inform(QWidget* parent, MessageKind kind, const QString& text)
+{
+    lastParent_ = parent;
+    shown_ << QStringLiteral("message: ") + text;
+    const auto e = next(Type::Message, text);
+    EXPECT_EQ(static_cast<int>(e.kind), static_cast<int>(kind)) << text.toStdString();
+}
+
+QString ScriptedDialogs::inputText(QWidget* parent, const QString& prompt, const QString& title)
+{
+    lastParent_ = parent;
+    shown_ << QStringLiteral("input: ") + prompt;
+    const auto e = next(Type::Input, prompt);
+    EXPECT_EQ(e.title.toStdString(), title.toStdString());
+    return e.answer;
+}
+
+} // namespace tessaly::testing
