@@ -1,0 +1,175 @@
+"""Drives the real program from outside: real X input through xdotool, and the windows,
+their controls and menus read back through the accessibility bus."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TIMEOUT = 10.0
+
+
+class Failure(AssertionError):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def xdo(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
+
+
+def wait_until(what, probe, timeout=TIMEOUT):
+    end = time.monotonic() + timeout
+    while True:
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > end:
+            raise Failure(f"timed out waiting for {what}")
+        time.sleep(0.1)
+
+
+def showing(acc):
+    try:
+        return acc.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def extents(acc):
+    e = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x, e.y, e.width, e.height
+
+
+def descendants(acc, role=None, name=None):
+    found = []
+
+    def walk(a):
+        for child in a:
+            if child is None:
+                continue
+            if (role is None or child.getRoleName() == role) and (name is None or child.name == name):
+                found.append(child)
+            walk(child)
+
+    walk(acc)
+    return found
+
+
+class App:
+    def __init__(self):
+        self.process = subprocess.Popen([os.environ["TESSALY_BINARY"]], stderr=subprocess.DEVNULL)
+        self.root = wait_until("the program on the accessibility bus", self._find_app)
+
+    def _find_app(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "tessaly":
+                return app
+        return None
+
+    # Windows
+    def windows(self):
+        """The screens on view, as (title, accessible); message and input boxes apart."""
+        return [(w.name, w) for w in self.root if w is not None and showing(w) and w.getRoleName() == "frame"]
+
+    def boxes(self):
+        """The dialogs on view: message boxes, the input box, the About box."""
+        return [(w.name, w) for w in self.root
+                if w is not None and showing(w) and w.getRoleName() in ("dialog", "alert")]
+
+    def titles(self):
+        return sorted(t for t, _ in self.windows())
+
+    def window(self, title):
+        return wait_until(f"window {title!r}", lambda: next((w for t, w in self.windows() if t == title), None))
+
+    def wait_titles(self, expected):
+        expected = sorted(expected)
+        wait_until(f"windows {expected}", lambda: self.titles() == expected)
+
+    def client(self, window):
+        """The client area of a screen: the filler under its menu bar, or the window itself."""
+        fillers = [c for c in window if c is not None and c.getRoleName() == "filler"]
+        return fillers[0] if fillers else window
+
+    # Controls
+    def control(self, window, role, name):
+        return wait_until(f"{role} {name!r}", lambda: next(iter(descendants(window, role, name)), None))
+
+    def click(self, acc):
+        x, y, w, h = extents(acc)
+        xdo("mousemove", x + w // 2, y + h // 2)
+        time.sleep(0.05)
+        xdo("click", "1")
+
+    def press(self, window, caption):
+        self.click(self.control(window, "push button", caption))
+
+    def menu_bar(self, window):
+        """The menu bar as text: drop-downs with their items, then the commands."""
+        bars = descendants(window, "menu bar")
+        if not bars:
+            return ""
+        entries = []
+        for item in bars[0]:
+            menus = [c for c in item if c is not None and c.getRoleName() == "popup menu"]
+            if menus:
+                entries.append(item.name + "[" + ",".join(i.name for i in menus[0] if i is not None) + "]")
+            else:
+                entries.append(item.name)
+        return "|".join(entries)
+
+    def choose(self, window, *path):
+        """Clicks a menu entry on the bar, then an item of its drop-down."""
+        bar = descendants(window, "menu bar")[0]
+        entry = next(i for i in bar if i is not None and i.name == path[0])
+        self.click(entry)
+        if len(path) > 1:
+            item = wait_until(f"menu item {path[1]!r}",
+                              lambda: next((i for i in descendants(entry, "menu item", path[1]) if showing(i)), None))
+            self.click(item)
+
+    # Message boxes
+    def message_box(self, title):
+        box = wait_until(f"box {title!r}", lambda: next((b for t, b in self.boxes() if t == title), None))
+        labels = [l.name for l in descendants(box, "label") if l.name]
+        return box, labels
+
+    def answer(self, title, text, button):
+        box, labels = self.message_box(title)
+        check(text in labels, f"message {text!r} not among {labels}")
+        self.press(box, button)
+        wait_until("the box to close", lambda: not showing(box))
+
+    def ended(self, timeout=TIMEOUT):
+        try:
+            return self.process.wait(timeout) == 0
+        except subprocess.TimeoutExpired:
+            return False
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def run(steps):
+    """Runs each step with a fresh program; prints a line per step; exits non-zero on failure."""
+    failed = 0
+    for step in steps:
+        app = App()
+        try:
+            step(app)
+            print(f"ok   {step.__name__}")
+        except Exception as error:  # report every failure and go on with the next step
+            failed += 1
+            print(f"FAIL {step.__name__}: {error}")
+        finally:
+            app.close()
+    sys.exit(1 if failed else 0)

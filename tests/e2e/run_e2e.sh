@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs an end-to-end script against the built program under a private X server, with a
+# session bus and the accessibility bus so the script can read the windows from outside.
+#   run_e2e.sh BINARY SCRIPT [ARGS...]
+set -euo pipefail
+binary=$(realpath "$1")
+script=$(realpath "$2")
+shift 2
+
+work=$(mktemp -d)
+chmod 700 "$work"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+dbus-daemon --session --fork --address="unix:path=$work/bus" --print-pid=1 >"$work/dbus.pid" 2>/dev/null
+pids+=("$(cat "$work/dbus.pid")")
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+export XDG_RUNTIME_DIR="$work"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export TESSALY_BINARY="$binary"
+export E2E_WORK="$work"
+/usr/bin/python3 "$script" "$@"

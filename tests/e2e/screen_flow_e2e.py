@@ -1,0 +1,116 @@
+"""The screen flow seen from outside: the splash screen, the tutorial's first page, the
+instructions, the chooser and a description, the name entry, Part I, New and Exit."""
+
+import time
+
+from driver import App, check, extents, run, xdo
+
+TUTORIAL = "Corvane--Treat people as they NEED to be treated!"
+INTRO = "Welcome to the Corvane Tessaly"
+TITLE = "Corvane Tessaly"
+EXIT_ABOUT = "|Exit|About"
+NEW_QUESTION = "Do you want to start a new Tessaly session?"
+EXIT_QUESTION = "Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!"
+
+
+def leave_splash(app):
+    app.wait_titles([""])
+    x, y, _, _ = extents(app.window(""))
+    xdo("mousemove", x + 100, y + 100)
+    time.sleep(0.05)
+    xdo("mousemove", x + 110, y + 110)
+    app.wait_titles([TUTORIAL])
+    return app.window(TUTORIAL)
+
+
+def splash_is_centred_and_a_mouse_movement_leaves_it(app):
+    app.wait_titles([""])
+    check(extents(app.window("")) == ((1280 - 505) // 2, (1024 - 357) // 2, 505, 357),
+          f"splash at {extents(app.window(''))}")
+    step1 = leave_splash(app)
+    check(app.menu_bar(step1) == "Edit[New,Print Form]" + EXIT_ABOUT, app.menu_bar(step1))
+
+
+def a_key_opens_the_tutorial_and_leaves_the_splash_open(app):
+    app.wait_titles([""])
+    xdo("search", "--sync", "--onlyvisible", "--name", "")
+    wid = xdo("search", "--onlyvisible", "--classname", "tessaly").split()[-1]
+    xdo("windowfocus", "--sync", wid)
+    xdo("key", "a")
+    app.wait_titles(["", TUTORIAL])
+
+
+def walking_to_a_description_and_back(app):
+    step1 = leave_splash(app)
+    app.press(step1, "Jump to Tessaly")
+    app.wait_titles([INTRO])
+    intro = app.window(INTRO)
+    check(app.menu_bar(intro) == "File[New,Print Form]" + EXIT_ABOUT, app.menu_bar(intro))
+
+    app.press(intro, "The Colors")
+    app.wait_titles([TITLE])
+    chooser = app.window(TITLE)
+    check(app.menu_bar(chooser) == "Edit[New,Print Form]" + EXIT_ABOUT, app.menu_bar(chooser))
+
+    app.press(chooser, "Blue / Yellow")
+    time.sleep(0.3)
+    description = app.window(TITLE)
+    check(app.menu_bar(description) == "File[New,Print]" + EXIT_ABOUT, app.menu_bar(description))
+    _, _, w, h = extents(app.client(description))
+    check((w, h) == (476, 399), f"blueyellow client {w}x{h}")
+
+    app.press(description, "Back to Color Description")
+    time.sleep(0.3)
+    chooser = app.window(TITLE)
+    guard = ("You can not go back to Your Colors because you have not taken the test yet!  "
+             "Do you want to take the Tessaly now?")
+    app.press(chooser, "Back to Your Colors")
+    app.answer(TITLE, guard, "No")
+    app.wait_titles([TITLE])
+    app.press(app.window(TITLE), "Back to Your Colors")
+    app.answer(TITLE, guard, "Yes")
+    app.wait_titles([INTRO])
+
+
+def name_entry_part_one_and_new(app):
+    app.press(leave_splash(app), "Jump to Tessaly")
+    intro = app.window(INTRO)
+    app.press(intro, "START the Tessaly")
+    app.answer(TITLE, "Please enter your name", "Cancel")
+    app.answer("Tessaly", "Please Enter Your Name", "OK")
+    app.message_box(TITLE)
+    xdo("type", "Ann Example")
+    xdo("key", "Return")
+    app.wait_titles([TITLE])
+    quiz = app.window(TITLE)
+    check(app.menu_bar(quiz) == "Edit[New,Print]" + EXIT_ABOUT, app.menu_bar(quiz))
+    check(extents(app.client(quiz)) == (143, 118, 701, 532), f"quiz client at {extents(app.client(quiz))}")
+
+    app.press(quiz, "Next to Part II")
+    app.answer(TITLE, "You have missed a question!  Please decide in Blocknumber 1 which word Most describes you!", "OK")
+    app.choose(quiz, "Edit", "New")
+    app.answer(TITLE, NEW_QUESTION, "No")
+    app.wait_titles([TITLE])
+    app.choose(quiz, "Edit", "New")
+    app.answer(TITLE, NEW_QUESTION, "Yes")
+    app.wait_titles([""])
+
+
+def exit_asks_and_ends_the_program(app):
+    step1 = leave_splash(app)
+    app.choose(step1, "Exit")
+    app.answer(TITLE, EXIT_QUESTION, "No")
+    app.wait_titles([TUTORIAL])
+    app.choose(step1, "Exit")
+    app.answer(TITLE, EXIT_QUESTION, "Yes")
+    check(app.ended(), "the program did not end with exit code 0")
+
+
+if __name__ == "__main__":
+    run([
+        splash_is_centred_and_a_mouse_movement_leaves_it,
+        a_key_opens_the_tutorial_and_leaves_the_splash_open,
+        walking_to_a_description_and_back,
+        name_entry_part_one_and_new,
+        exit_asks_and_ends_the_program,
+    ])

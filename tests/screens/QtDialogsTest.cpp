@@ -1,0 +1,124 @@
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace tessaly;
+
+namespace {
+
+// Runs `inspect` on the real modal box once it is up, then lets it go.
+void whenModal(std::function<void(QWidget*)> inspect)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            inspect(modal);
+        }
+    });
+    timer->start();
+}
+
+struct BoxLook {
+    QString title;
+    QMessageBox::Icon icon;
+    QStringList buttons;
+    QString defaultButton;
+};
+
+BoxLook lookOf(QWidget* w)
+{
+    auto* box = qobject_cast<QMessageBox*>(w);
+    EXPECT_NE(box, nullptr);
+    if (!box)
+        return {};
+    QStringList buttons;
+    for (auto* b : box->buttons())
+        buttons << b->text().remove('&');
+    return {box->windowTitle(), box->icon(), buttons, box->defaultButton() ? box->defaultButton()->text().remove('&') : ""};
+}
+
+} // namespace
+
+TEST(QtDialogs, MessageKindsHaveTheirButtonsIconAndTitle)
+{
+    struct Case {
+        MessageKind kind;
+        QString title;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {MessageKind::WordDefinition, "Corvane Tessaly", QMessageBox::Question},
+        {MessageKind::MissedQuestion, "Corvane Tessaly", QMessageBox::NoIcon},
+        {MessageKind::PrintFailure, "Corvane Tessaly", QMessageBox::Question},
+        {MessageKind::Notice, "Tessaly", QMessageBox::NoIcon},
+    };
+    QtDialogs dialogs;
+    for (const auto& c : cases) {
+        BoxLook seen;
+        QString text;
+        whenModal([&](QWidget* w) {
+            seen = lookOf(w);
+            text = static_cast<QMessageBox*>(w)->text();
+            static_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+        });
+        dialogs.inform(nullptr, c.kind, "Some text");
+        EXPECT_EQ(seen.title, c.title);
+        EXPECT_EQ(seen.icon, c.icon);
+        EXPECT_EQ(seen.buttons, QStringList{"OK"});
+        EXPECT_EQ(text, "Some text");
+    }
+}
+
+TEST(QtDialogs, QuestionsOfferYesAndNoWithYesTheDefault)
+{
+    QtDialogs dialogs;
+    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+        BoxLook seen;
+        whenModal([&](QWidget* w) {
+            seen = lookOf(w);
+            static_cast<QMessageBox*>(w)->button(answer)->click();
+        });
+        EXPECT_EQ(dialogs.ask(nullptr, "Go on?"), answer == QMessageBox::Yes);
+        EXPECT_EQ(seen.title, "Corvane Tessaly");
+        EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+        EXPECT_EQ(seen.buttons.size(), 2);
+        EXPECT_TRUE(seen.buttons.contains("Yes") && seen.buttons.contains("No"));
+        EXPECT_EQ(seen.defaultButton, "Yes");
+    }
+}
+
+TEST(QtDialogs, InputBoxGivesTheTextOrNothingOnCancel)
+{
+    QtDialogs dialogs;
+    QString title, label;
+    whenModal([&](QWidget* w) {
+        auto* input = qobject_cast<QInputDialog*>(w);
+        ASSERT_NE(input, nullptr);
+        title = input->windowTitle();
+        label = input->labelText();
+        input->setTextValue(" Zoë ");
+        input->accept();
+    });
+    EXPECT_EQ(dialogs.inputText(nullptr, "Please enter your name", "Corvane Tessaly"), " Zoë ");
+    EXPECT_EQ(title, "Corvane Tessaly");
+    EXPECT_EQ(label, "Please enter your name");
+
+    whenModal([](QWidget* w) {
+        static_cast<QInputDialog*>(w)->findChild<QLineEdit*>()->setText("typed");
+        static_cast<QInputDialog*>(w)->reject();
+    });
+    EXPECT_EQ(dialogs.inputText(nullptr, "Please enter your name", "Corvane Tessaly"), "");
+}
