@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace tessaly {
 
@@ -14,6 +16,27 @@ QRect toPixels(const Place& place)
 }
 
 namespace {
+
+// A push button whose caption wraps onto further lines at word boundaries when it is
+// wider than the button, as captions did on the screens this program was drawn for.
+class CaptionButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+    }
+};
 
 template <typename W>
 W* placed(W* widget, const char* name, const Place& at)
@@ -27,7 +50,7 @@ W* placed(W* widget, const char* name, const Place& at)
 
 QPushButton* Form::button(const char* name, const QString& caption, Place at, QWidget* in)
 {
-    auto* b = placed(new QPushButton(caption, parentOr(in)), name, at);
+    auto* b = placed(new CaptionButton(caption, parentOr(in)), name, at);
     b->setAutoDefault(false);
     return b;
 }
