@@ -1,6 +1,8 @@
 #include "WindowStacking.h"
 
+#include <QApplication>
 #include <QWidget>
+#include <QWindow>
 
 namespace tessaly {
 
@@ -13,6 +15,15 @@ void QtWindowStacking::keepOnTop(QWidget& window)
     if (!window.isVisible())
         window.show();
     window.raise();
+
+    // The boxes that belong to the screen (a message box, the About box) stay above it,
+    // even where no window manager keeps transient windows over their parent.
+    const QWindow* handle = window.windowHandle();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != &window && top->isVisible() && top->windowHandle() && handle
+            && top->windowHandle()->transientParent() == handle)
+            top->raise();
+    }
 }
 
 } // namespace tessaly

@@ -103,7 +103,14 @@ class App:
         return wait_until(f"{role} {name!r}", lambda: next(iter(descendants(window, role, name)), None))
 
     def click(self, acc):
-        x, y, w, h = extents(acc)
+        # A window that has just opened may still be moving into place.
+        def settled():
+            before = extents(acc)
+            time.sleep(0.15)
+            after = extents(acc)
+            return after if before == after and after[2] > 0 else None
+
+        x, y, w, h = wait_until("a control to settle", settled)
         xdo("mousemove", x + w // 2, y + h // 2)
         time.sleep(0.05)
         xdo("click", "1")
@@ -170,6 +177,9 @@ def run(steps):
         except Exception as error:  # report every failure and go on with the next step
             failed += 1
             print(f"FAIL {step.__name__}: {error}")
+            shot = os.path.join(os.environ.get("E2E_SHOTS", os.environ["E2E_WORK"]), f"{step.__name__}.png")
+            subprocess.run(["import", "-window", "root", shot], check=False)
+            print(f"     screen at the failure: {shot}; windows {app.titles()}, boxes {[t for t, _ in app.boxes()]}")
         finally:
             app.close()
     sys.exit(1 if failed else 0)
