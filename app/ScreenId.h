@@ -41,7 +41,6 @@ struct ScreenInfo {
     FrameKind frame;
     Placement placement;
     bool working; // a screen the user works with: menu bar, kept on top
-    bool shown;   // false for the sheets that are only ever printed
 };
 
 const ScreenInfo& screenInfo(ScreenId id);

@@ -55,13 +55,6 @@ QPushButton* Form::button(const char* name, const QString& caption, Place at, QW
     return b;
 }
 
-QWidget* Form::panel(const char* name, Place at, QWidget* in)
-{
-    auto* p = placed(new QWidget(parentOr(in)), name, at);
-    p->setAutoFillBackground(true);
-    return p;
-}
-
 QGroupBox* Form::frame(const char* name, const QString& caption, Place at, QWidget* in)
 {
     return placed(new QGroupBox(caption, parentOr(in)), name, at);

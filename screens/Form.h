@@ -33,7 +33,6 @@ public:
     explicit Form(QWidget* client) : client_(client) {}
 
     QPushButton* button(const char* name, const QString& caption, Place at, QWidget* in = nullptr);
-    QWidget* panel(const char* name, Place at, QWidget* in = nullptr);
     QGroupBox* frame(const char* name, const QString& caption, Place at, QWidget* in = nullptr);
 
 private:

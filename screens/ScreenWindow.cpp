@@ -55,11 +55,6 @@ QMenu* ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<
     return menu;
 }
 
-QAction* ScreenWindow::menuAction(const char* name) const
-{
-    return findChild<QAction*>(QString::fromLatin1(name));
-}
-
 void ScreenWindow::setVisible(bool visible)
 {
     if (visible && !placed_)

@@ -7,7 +7,6 @@
 
 #include <initializer_list>
 
-class QAction;
 class QMenu;
 
 namespace tessaly {
@@ -40,7 +39,6 @@ protected:
     // About directly on the bar. Returns the drop-down menu.
     QMenu* addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items = {},
                             const char* exitName = "mnuexit");
-    QAction* menuAction(const char* name) const;
 
     void closeEvent(QCloseEvent* event) override;
 

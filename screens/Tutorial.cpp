@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include <array>
-#include <optional>
 
 namespace tessaly {
 namespace {
