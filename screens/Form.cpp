@@ -3,9 +3,14 @@
 #include "ScreenId.h"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QSvgRenderer>
 
 namespace tessaly {
 
@@ -38,26 +43,182 @@ protected:
     }
 };
 
-template <typename W>
-W* placed(W* widget, const char* name, const Place& at)
+class PictureBox final : public QWidget {
+public:
+    PictureBox(const QString& resource, PictureFit fit, QWidget* parent)
+        : QWidget(parent), renderer_(resource, this), fit_(fit)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        // A picture keeps its own size and is cut off by a smaller box, unless it fills the box.
+        const QRectF area = fit_ == PictureFit::Fill ? QRectF(rect()) : QRectF(QPointF(0, 0), renderer_.defaultSize());
+        renderer_.render(&painter, area);
+    }
+
+private:
+    QSvgRenderer renderer_;
+    PictureFit fit_;
+};
+
+class Circle final : public QWidget {
+public:
+    Circle(const QColor& fill, QWidget* parent) : QWidget(parent), fill_(fill) {}
+    void setFill(const QColor& fill)
+    {
+        fill_ = fill;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(fill_);
+        painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+
+private:
+    QColor fill_;
+};
+
+class Line final : public QWidget {
+public:
+    Line(QLine line, const QColor& color, int width, QWidget* parent)
+        : QWidget(parent), line_(line), color_(color), width_(width)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(line_);
+    }
+
+private:
+    QLine line_;
+    QColor color_;
+    int width_;
+};
+
+QString resourceOf(Picture picture)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(toPixels(at));
-    return widget;
+    return picture == Picture::CompanyLogo ? QStringLiteral(":/assets/corvane-logo.svg")
+                                           : QStringLiteral(":/assets/tessaly-logo.svg");
+}
+
+void applyLook(QWidget* w, const Look& look)
+{
+    QFont font(look.family);
+    font.setPointSizeF(look.points);
+    font.setBold(look.bold);
+    font.setUnderline(look.underline);
+    w->setFont(font);
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, look.text);
+    p.setColor(QPalette::Text, look.text);
+    p.setColor(QPalette::Window, look.back);
+    p.setColor(QPalette::Base, look.back);
+    w->setPalette(p);
 }
 
 } // namespace
 
+template <typename W>
+W* Form::add(W* widget, const char* name, const Place& at)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(toPixels(at));
+    // Earlier rows lie on top: each new control goes underneath its siblings.
+    widget->lower();
+    return widget;
+}
+
 QPushButton* Form::button(const char* name, const QString& caption, Place at, QWidget* in)
 {
-    auto* b = placed(new CaptionButton(caption, parentOr(in)), name, at);
+    auto* b = add(new CaptionButton(caption, parentOr(in)), name, at);
     b->setAutoDefault(false);
     return b;
 }
 
+QLabel* Form::label(const char* name, const QString& text, Place at, const Look& look, QWidget* in)
+{
+    auto* l = add(new QLabel(text, parentOr(in)), name, at);
+    applyLook(l, look);
+    l->setAutoFillBackground(look.back.alpha() != 0);
+    l->setAlignment(look.align);
+    l->setWordWrap(!look.fitText && !look.oneLine);
+    if (look.fitText)
+        l->adjustSize();
+    if (look.oneLine && l->sizeHint().width() > l->width())
+        l->resize(l->sizeHint().width(), l->height());
+    return l;
+}
+
+QWidget* Form::panel(const char* name, Place at, const QColor& back, QWidget* in)
+{
+    auto* p = add(new QWidget(parentOr(in)), name, at);
+    QPalette palette = p->palette();
+    palette.setColor(QPalette::Window, back);
+    p->setPalette(palette);
+    p->setAutoFillBackground(true);
+    return p;
+}
+
 QGroupBox* Form::frame(const char* name, const QString& caption, Place at, QWidget* in)
 {
-    return placed(new QGroupBox(caption, parentOr(in)), name, at);
+    return add(new QGroupBox(caption, parentOr(in)), name, at);
+}
+
+QRadioButton* Form::radio(const char* name, const QString& caption, Place at, QWidget* in)
+{
+    auto* r = add(new QRadioButton(caption, parentOr(in)), name, at);
+    if (!caption.isEmpty())
+        r->setLayoutDirection(Qt::RightToLeft);
+    return r;
+}
+
+QWidget* Form::picture(const char* name, Picture picture, Place at, PictureFit fit, QWidget* in)
+{
+    return add(new PictureBox(resourceOf(picture), fit, parentOr(in)), name, at);
+}
+
+QWidget* Form::circle(const char* name, Place at, const QColor& fill, QWidget* in)
+{
+    return add(new Circle(fill, parentOr(in)), name, at);
+}
+
+void setCircleFill(QWidget* circle, const QColor& fill)
+{
+    if (auto* c = dynamic_cast<Circle*>(circle))
+        c->setFill(fill);
+}
+
+QWidget* Form::line(const char* name, int x1, int y1, int x2, int y2, const QColor& color, int width, QWidget* in)
+{
+    const QPoint a(unitsToPixels(x1), unitsToPixels(y1));
+    const QPoint b(unitsToPixels(x2), unitsToPixels(y2));
+    const QRect box = QRect(a, b).normalized().adjusted(-width / 2, -width / 2, width - width / 2, width - width / 2);
+    auto* l = new Line(QLine(a - box.topLeft(), b - box.topLeft()), color, width, parentOr(in));
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(box);
+    l->lower();
+    return l;
+}
+
+QLineEdit* Form::textField(const char* name, const QString& text, Place at, const Look& look, QWidget* in)
+{
+    auto* t = add(new QLineEdit(text, parentOr(in)), name, at);
+    applyLook(t, look);
+    return t;
 }
 
 } // namespace tessaly

@@ -1,25 +1,144 @@
 #include "Intro.h"
 
+#include "Dialogs.h"
+#include "Marks.h"
 #include "ScreenFlow.h"
+#include "Session.h"
 #include "Shell.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
 
 namespace tessaly {
+namespace {
+
+const Look kTimes{.family = QStringLiteral("Times New Roman"), .points = 9.75};
+const QColor kOlive{192, 192, 0};
+
+// The sample box repeats box 1: the Most circle (with the word), the Least circle and the
+// definition button of each row, placed inside the two panels.
+struct SampleRow {
+    const char* most;
+    Place mostAt;
+    const char* least;
+    Place leastAt;
+    const char* definition;
+    int definitionTop;
+};
+
+constexpr std::array<SampleRow, 4> kSampleRows{{
+    {"Option3", {0, -30, 1215, 555}, "Option8", {360, 120, 255, 255}, "Command72", 3720},
+    {"Option2", {0, 480, 1215, 255}, "Option7", {360, 480, 255, 255}, "Command71", 4080},
+    {"Option4", {0, 840, 1215, 255}, "Option6", {360, 840, 255, 255}, "Command70", 4440},
+    {"Option1", {0, 1200, 1215, 255}, "Option5", {360, 1200, 255, 255}, "Command69", 4800},
+}};
+
+} // namespace
 
 IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
 {
     addStandardMenus({"mnufile", "File"}, {{"prtform", "Print Form"}});
+    Form& f = form();
 
-    QGroupBox* frame1 = form().frame("Frame1", QStringLiteral("Color Combinations"), {240, 3720, 2655, 2415});
-    auto* colors = form().button("Command2", QStringLiteral("The Colors"), {720, 1680, 1215, 495}, frame1);
-    auto* start = form().button("Command1", QStringLiteral("START the Tessaly"), {7560, 5640, 1815, 855});
-    auto* back = form().button("Command3", QStringLiteral("Back"), {1200, 6360, 615, 495});
+    f.picture("Picture1", Picture::ProgrammeLogo, {0, 0, 3855, 1815});
+    f.label("Label12", QStringLiteral("The World would be a horrible place with out "), {4080, 240, 4095, 375}, kTimes);
+    const std::array<QColor, 5> letterColors{kRed, kBlue, kGreenText, kOlive, kRed};
+    const std::array<int, 5> letterLefts{7755, 8040, 8355, 8595, 8880};
+    const QString color = QStringLiteral("COLOR");
+    for (std::size_t i = 0; i < 5; ++i)
+        f.label("Label14", color.mid(static_cast<qsizetype>(i), 1), {letterLefts[i], 120, 255, 495},
+                {.points = 13.5, .text = letterColors[i]});
+    f.label("Label13", QStringLiteral("Print the Manual Version of the Tessaly."), {4080, 840, 1815, 495}, {.text = kRed});
+    f.button("Command4", QStringLiteral("Print Manual Tessaly"), {5880, 720, 975, 735});
+    f.picture("Picture1", Picture::CompanyLogo, {7440, 1080, 2055, 975});
+    f.label("Label1",
+            QStringLiteral("Welcome to the Corvane Tessaly.  By completing this short quiz, you will soon know your true Colors!"),
+            {480, 2040, 5775, 1215}, {.family = QStringLiteral("Times New Roman"), .points = 14.25, .bold = true, .text = kBlue});
+    f.line("Line1", 7200, 2520, 9600, 2520);
+    f.line("Line2", 9600, 2520, 9600, 5520);
+    f.line("Line3", 7200, 5520, 9600, 5520);
+    f.line("Line4", 7200, 2520, 7200, 5520);
+    f.label("Label5",
+            QStringLiteral("Read the four words in the box, see bottom right, while thinking about how you act and feel at work."),
+            {3240, 2880, 3255, 735});
+    f.label("Label9", QStringLiteral("Most Like You"), {8640, 2880, 495, 855}, {.text = kRed});
+    f.label("Label10", QStringLiteral("Least Like You"), {9120, 2880, 495, 855}, {.text = kBlue});
+    QWidget* mostPanel = f.panel("Picture35", {7680, 3600, 1335, 1575});
+    QWidget* leastPanel = f.panel("Picture36", {8760, 3600, 615, 1665});
+
+    QGroupBox* frame1 = f.frame("Frame1", QStringLiteral("Color Combinations"), {240, 3720, 2655, 2415});
+    frame1->setAutoFillBackground(true);
+    f.label("Label13",
+            QStringLiteral("To learn more about the Color Combinations and skip taking the Tessaly, press \"The Colors\" button."),
+            {240, 600, 2175, 1215}, {}, frame1);
+    auto* colors = f.button("Command2", QStringLiteral("The Colors"), {720, 1680, 1215, 495}, frame1);
+
+    f.label("Label6",
+            QStringLiteral("Select the one word that you feel is MOST like You.  Click to blacken the circle after that "
+                           "particular word in the MOST column."),
+            {3240, 3720, 3255, 735});
+
+    const auto& words = WordBank::instance().box(1).words;
+    for (std::size_t i = 0; i < kSampleRows.size(); ++i) {
+        const auto& row = kSampleRows[i];
+        const QString word = QString::fromUtf8(words[i].caption);
+        auto* definition = f.button(row.definition, {}, {7320, row.definitionTop, 255, 255});
+        QPalette grey = definition->palette();
+        grey.setColor(QPalette::Button, kButtonGrey);
+        definition->setPalette(grey);
+        definition->setAccessibleName(QStringLiteral("Definition of %1").arg(word));
+        connect(definition, &QPushButton::clicked, this, [this, i] {
+            this->shell().dialogs().inform(this, MessageKind::WordDefinition, QString::fromUtf8(sampleDefinitions()[i]));
+        });
+
+        const int r = static_cast<int>(i) + 1;
+        auto* most = f.radio(row.most, word, row.mostAt, mostPanel);
+        most->setAccessibleDescription(QStringLiteral("Sample box, Most like me"));
+        auto* least = f.radio(row.least, {}, row.leastAt, leastPanel);
+        least->setAccessibleName(QStringLiteral("Sample box, %1, Least like me").arg(word));
+        connect(most, &QRadioButton::clicked, this, [this, most, r] {
+            if (most->isChecked())
+                this->shell().session().selectSampleMark(MarkColumn::Most, r);
+        });
+        connect(least, &QRadioButton::clicked, this, [this, least, r] {
+            if (least->isChecked())
+                this->shell().session().selectSampleMark(MarkColumn::Least, r);
+        });
+    }
+
+    f.label("Label7",
+            QStringLiteral("Select only one word that you feel is LEAST like You.  Click to blacken the circle after that "
+                           "particular word in the LEAST column."),
+            {3240, 4560, 3255, 735});
+    f.label("Label8", QStringLiteral("Continue in the same manner, until all boxes are complete."), {3240, 5400, 3255, 495});
+    auto* start = f.button("Command1", QStringLiteral("START the Tessaly"), {7560, 5640, 1815, 855});
+    f.label("Label11", QStringLiteral("Press the button to the left of the descriptive word for the defintion."),
+            {3240, 6120, 3255, 495});
+    auto* back = f.button("Command3", QStringLiteral("Back"), {1200, 6360, 615, 495});
 
     connect(start, &QPushButton::clicked, this, [this] { this->shell().startQuestionnaire(); });
     connect(colors, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::choice1); });
     connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::step1); });
+
+    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
+        if (owner == ScreenId::Intro)
+            showSampleMarks();
+    });
+    showSampleMarks();
+}
+
+void IntroScreen::showSampleMarks()
+{
+    const BoxMarks& marks = shell().session().sampleBox();
+    for (std::size_t i = 0; i < kSampleRows.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        setMarked(findChild<QRadioButton*>(QString::fromLatin1(kSampleRows[i].most)), marks.most == row);
+        setMarked(findChild<QRadioButton*>(QString::fromLatin1(kSampleRows[i].least)), marks.least == row);
+    }
 }
 
 } // namespace tessaly

@@ -10,6 +10,9 @@ class IntroScreen final : public ScreenWindow {
 
 public:
     explicit IntroScreen(Shell& shell);
+
+private:
+    void showSampleMarks();
 };
 
 } // namespace tessaly

@@ -1,0 +1,169 @@
+#include "Harness.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace tessaly;
+using namespace tessaly::testing;
+using enum ScreenId;
+
+namespace {
+
+class QuizScreens : public Harness {
+protected:
+    QRadioButton* circle(ScreenId id, std::string_view name)
+    {
+        auto* r = screen(id)->findChild<QRadioButton*>(QString::fromUtf8(name));
+        EXPECT_NE(r, nullptr) << name;
+        return r;
+    }
+
+    // Centre of a control in the screen's client area.
+    QPoint centreOf(QWidget* w) { return w->mapTo(w->window(), w->rect().center()); }
+
+    std::vector<QString> checkedCircles(ScreenId id)
+    {
+        std::vector<QString> names;
+        for (auto* r : screen(id)->findChildren<QRadioButton*>()) {
+            if (r->isChecked())
+                names.push_back(r->objectName());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+} // namespace
+
+TEST_F(QuizScreens, ClicksOnTheCirclesFollowTheRule)
+{
+    arriveAt(quiz);
+    // Box 1: magnetic Option3 / Option8, brave Option2 / Option7, modest Option1 / Option5.
+    QTest::mouseClick(circle(quiz, "Option3"), Qt::LeftButton);
+    QTest::mouseClick(circle(quiz, "Option8"), Qt::LeftButton);
+    EXPECT_FALSE(session.answers().most(1));
+    EXPECT_EQ(session.answers().least(1), 1);
+    EXPECT_EQ(checkedCircles(quiz), std::vector<QString>{"Option8"});
+
+    QTest::mouseClick(circle(quiz, "Option2"), Qt::LeftButton);
+    QTest::mouseClick(circle(quiz, "Option5"), Qt::LeftButton);
+    QTest::mouseClick(circle(quiz, "Option1"), Qt::LeftButton);
+    EXPECT_EQ(session.answers().most(1), 4);
+    EXPECT_FALSE(session.answers().least(1));
+    EXPECT_EQ(checkedCircles(quiz), std::vector<QString>{"Option1"});
+
+    // Part II uses its own names; the same caption elsewhere is not touched.
+    arriveAt(quiz2);
+    QTest::mouseClick(circle(quiz2, "most40"), Qt::LeftButton); // patient, box 26
+    QTest::mouseClick(circle(quiz2, "least40"), Qt::LeftButton);
+    EXPECT_EQ(session.answers().least(26), 4);
+    EXPECT_FALSE(session.answers().most(26));
+    EXPECT_FALSE(session.answers().least(14));
+    EXPECT_EQ(checkedCircles(quiz2), std::vector<QString>{"least40"});
+}
+
+TEST_F(QuizScreens, TheKeyboardMarksThroughTheSamePath)
+{
+    arriveAt(quiz);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen(quiz)));
+    QRadioButton* brave = circle(quiz, "Option2");
+    brave->setFocus();
+    QTest::keyClick(brave, Qt::Key_Space);
+    EXPECT_EQ(session.answers().most(1), 2);
+    QTest::keyClick(brave, Qt::Key_Down); // moves the mark down the group: reserved
+    EXPECT_EQ(session.answers().most(1), 3);
+    EXPECT_TRUE(circle(quiz, "Option4")->isChecked());
+
+    QRadioButton* reservedLeast = circle(quiz, "Option6");
+    reservedLeast->setFocus();
+    QTest::keyClick(reservedLeast, Qt::Key_Space);
+    EXPECT_EQ(session.answers().least(1), 3);
+    EXPECT_FALSE(session.answers().most(1));
+    EXPECT_FALSE(circle(quiz, "Option4")->isChecked());
+}
+
+TEST_F(QuizScreens, EveryDefinitionButtonAndLeastCircleStandsLevelWithItsWord)
+{
+    for (const auto part : {QuizScreen::Quiz, QuizScreen::Quiz2}) {
+        const ScreenId id = part == QuizScreen::Quiz ? quiz : quiz2;
+        arriveAt(id);
+        for (const auto& box : WordBank::instance().boxesOf(part)) {
+            for (const auto& word : box.words) {
+                SCOPED_TRACE(std::string(word.caption) + " in box " + std::to_string(box.number));
+                auto* most = circle(id, word.mostOption);
+                auto* least = circle(id, word.leastOption);
+                auto* button = screen(id)->findChild<QPushButton*>(QString::fromUtf8(word.definitionButton));
+                ASSERT_TRUE(most && least && button);
+                EXPECT_EQ(most->text(), QString::fromUtf8(word.caption));
+                EXPECT_TRUE(least->text().isEmpty());
+                EXPECT_NEAR(centreOf(button).y(), centreOf(most).y(), 1);
+                EXPECT_NEAR(centreOf(least).y(), centreOf(most).y(), 1);
+                EXPECT_LT(centreOf(button).x(), centreOf(most).x());
+                EXPECT_GT(centreOf(least).x(), centreOf(most).x());
+
+                dialogs.expectMessage(MessageKind::WordDefinition, QString::fromUtf8(word.definition));
+                QTest::mouseClick(button, Qt::LeftButton);
+                EXPECT_EQ(session.answers().marks(box.number), BoxMarks{});
+            }
+        }
+    }
+}
+
+TEST_F(QuizScreens, ControlsWithoutCaptionsCarryNamesAScreenReaderCanSpeak)
+{
+    auto* daringLeast = circle(quiz, "Option61");
+    EXPECT_EQ(daringLeast->accessibleName(), "Box 7, daring, Least like me");
+    EXPECT_EQ(circle(quiz, "Option60")->accessibleDescription(), "Box 7, Most like me");
+    EXPECT_EQ(screen(quiz)->findChild<QPushButton*>("Command28")->accessibleName(), "Definition of daring");
+    EXPECT_EQ(circle(quiz2, "least49")->accessibleName(), "Box 19, argumentative, Least like me");
+}
+
+TEST_F(QuizScreens, GridHeadingsLabelsAndNavigationStandInTheirCells)
+{
+    auto labelAt = [&](ScreenId id, const QString& text) {
+        for (auto* l : screen(id)->findChildren<QLabel*>()) {
+            if (l->text() == text)
+                return l->geometry();
+        }
+        return QRect();
+    };
+    EXPECT_EQ(labelAt(quiz, "Box 1").topLeft(), QPoint(56, 136)); // first column: X + 360
+    EXPECT_EQ(labelAt(quiz, "Box 10").topLeft(), QPoint(416, 264)); // the others: X + 480
+    EXPECT_EQ(labelAt(quiz2, "Box 24").topLeft(), QPoint(416, 264));
+    EXPECT_EQ(labelAt(quiz2, "Box 28").topLeft(), QPoint(592, 392));
+    EXPECT_TRUE(labelAt(quiz, "Box 16").isNull());
+    EXPECT_EQ(screen(quiz)->findChildren<QLabel*>("Label1").size(), 8);
+    EXPECT_EQ(screen(quiz)->findChildren<QRadioButton*>().size(), 120);
+    EXPECT_EQ(screen(quiz2)->findChildren<QRadioButton*>().size(), 104);
+
+    // Nothing on Part II shows the Part I scores, though it carries them.
+    markEveryBox();
+    arriveAt(quiz);
+    click(quiz, "Command74");
+    const QStringList expected{"-2", "6", "-4", "1"};
+    for (int i = 0; i < 4; ++i) {
+        auto* total = screen(quiz2)->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1));
+        ASSERT_NE(total, nullptr);
+        EXPECT_FALSE(total->isVisible());
+        EXPECT_EQ(total->text(), expected[i]);
+    }
+}
+
+TEST_F(QuizScreens, MarksSurviveGoingBackAndNewEmptiesThem)
+{
+    arriveAt(quiz);
+    QTest::mouseClick(circle(quiz, "Option140"), Qt::LeftButton); // captivating, box 15
+    click(quiz, "Command73");
+    click(Intro, "Command3");
+    EXPECT_TRUE(visible(step1));
+    flow.navigate(step1, quiz);
+    EXPECT_TRUE(circle(quiz, "Option140")->isChecked());
+
+    dialogs.expectQuestion("Do you want to start a new Tessaly session?", true);
+    trigger(quiz, "mnunew");
+    arriveAt(quiz);
+    EXPECT_TRUE(checkedCircles(quiz).empty());
+}
