@@ -11,6 +11,11 @@ import pyatspi
 TIMEOUT = 10.0
 
 
+TUTORIAL = "Corvane--Treat people as they NEED to be treated!"
+INTRO = "Welcome to the Corvane Tessaly"
+TITLE = "Corvane Tessaly"
+
+
 class Failure(AssertionError):
     pass
 
@@ -42,6 +47,10 @@ def showing(acc):
         return False
 
 
+def checked(acc):
+    return acc.getState().contains(pyatspi.STATE_CHECKED)
+
+
 def extents(acc):
     e = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return e.x, e.y, e.width, e.height
@@ -64,8 +73,11 @@ def descendants(acc, role=None, name=None):
 
 class App:
     def __init__(self):
+        # Wake the accessibility registry first: a program that starts while the registry is
+        # still coming up may never be listed.
+        pyatspi.Registry.getDesktop(0).childCount
         self.process = subprocess.Popen([os.environ["TESSALY_BINARY"]], stderr=subprocess.DEVNULL)
-        self.root = wait_until("the program on the accessibility bus", self._find_app)
+        self.root = wait_until("the program on the accessibility bus", self._find_app, timeout=30)
 
     def _find_app(self):
         for app in pyatspi.Registry.getDesktop(0):
@@ -154,6 +166,16 @@ class App:
         self.press(box, button)
         wait_until("the box to close", lambda: not showing(box))
 
+    def leave_splash(self):
+        """Moves the mouse over the splash panel's own area and waits for the tutorial."""
+        self.wait_titles([""])
+        x, y, _, _ = extents(self.window(""))
+        xdo("mousemove", x + 460, y + 300)  # right of the product name, clear of labels and pictures
+        time.sleep(0.05)
+        xdo("mousemove", x + 462, y + 302)
+        self.wait_titles([TUTORIAL])
+        return self.window(TUTORIAL)
+
     def ended(self, timeout=TIMEOUT):
         try:
             return self.process.wait(timeout) == 0
@@ -170,8 +192,9 @@ def run(steps):
     """Runs each step with a fresh program; prints a line per step; exits non-zero on failure."""
     failed = 0
     for step in steps:
-        app = App()
+        app = None
         try:
+            app = App()
             step(app)
             print(f"ok   {step.__name__}")
         except Exception as error:  # report every failure and go on with the next step
@@ -179,7 +202,9 @@ def run(steps):
             print(f"FAIL {step.__name__}: {error}")
             shot = os.path.join(os.environ.get("E2E_SHOTS", os.environ["E2E_WORK"]), f"{step.__name__}.png")
             subprocess.run(["import", "-window", "root", shot], check=False)
-            print(f"     screen at the failure: {shot}; windows {app.titles()}, boxes {[t for t, _ in app.boxes()]}")
+            if app:
+                print(f"     screen at the failure: {shot}; windows {app.titles()}, boxes {[t for t, _ in app.boxes()]}")
         finally:
-            app.close()
+            if app:
+                app.close()
     sys.exit(1 if failed else 0)

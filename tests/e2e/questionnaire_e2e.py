@@ -1,13 +1,7 @@
 """A whole questionnaire taken from outside with real mouse clicks: from the splash screen
 through the instructions and the name entry, all 28 boxes, to the Strength Circle."""
 
-import time
-
-from driver import descendants, extents, run, xdo, wait_until
-
-TUTORIAL = "Corvane--Treat people as they NEED to be treated!"
-INTRO = "Welcome to the Corvane Tessaly"
-TITLE = "Corvane Tessaly"
+from driver import INTRO, TITLE, checked, descendants, run, xdo, wait_until
 STRENGTH = "Corvane Tessaly -- Strength Circle"
 MISSED = "You have missed a question!  Please decide in Blocknumber {} which word {} describes you!"
 
@@ -30,29 +24,18 @@ def mark(app, window, box):
     app.click(most)
     least = app.control(window, "radio button", f"Box {box}, {BOTTOM_WORDS[box - 1]}, Least like me")
     app.click(least)
-    wait_until(f"box {box} marked", lambda: is_checked(most) and is_checked(least))
-
-
-def is_checked(acc):
-    import pyatspi
-    return acc.getState().contains(pyatspi.STATE_CHECKED)
+    wait_until(f"box {box} marked", lambda: checked(most) and checked(least))
 
 
 def the_worked_example_from_splash_to_strength_circle(app):
-    app.wait_titles([""])
-    x, y, _, _ = extents(app.window(""))
-    xdo("mousemove", x + 460, y + 300)  # the panel's own area, right of the product name
-    time.sleep(0.05)
-    xdo("mousemove", x + 462, y + 302)
-    app.wait_titles([TUTORIAL])
-    app.press(app.window(TUTORIAL), "Jump to Tessaly")
+    app.press(app.leave_splash(), "Jump to Tessaly")
     intro = app.window(INTRO)
 
     # The sample box follows the rule but counts for nothing.
     brave = app.control(intro, "radio button", "brave")
     app.click(brave)
     app.click(app.control(intro, "radio button", "Sample box, brave, Least like me"))
-    wait_until("brave's Most mark to be taken away", lambda: not is_checked(brave))
+    wait_until("brave's Most mark to be taken away", lambda: not checked(brave))
 
     app.press(intro, "START the Tessaly")
     app.message_box(TITLE)

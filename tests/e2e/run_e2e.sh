@@ -29,7 +29,10 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
 export XDG_RUNTIME_DIR="$work"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
-sleep 0.5
+for _ in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+  sleep 0.1
+done
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export TESSALY_BINARY="$binary"

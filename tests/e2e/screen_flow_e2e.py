@@ -3,31 +3,17 @@ instructions, the chooser and a description, the name entry, Part I, New and Exi
 
 import time
 
-from driver import App, check, extents, run, xdo
-
-TUTORIAL = "Corvane--Treat people as they NEED to be treated!"
-INTRO = "Welcome to the Corvane Tessaly"
-TITLE = "Corvane Tessaly"
+from driver import INTRO, TITLE, TUTORIAL, check, extents, run, xdo
 EXIT_ABOUT = "|Exit|About"
 NEW_QUESTION = "Do you want to start a new Tessaly session?"
 EXIT_QUESTION = "Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!"
-
-
-def leave_splash(app):
-    app.wait_titles([""])
-    x, y, _, _ = extents(app.window(""))
-    xdo("mousemove", x + 100, y + 100)
-    time.sleep(0.05)
-    xdo("mousemove", x + 110, y + 110)
-    app.wait_titles([TUTORIAL])
-    return app.window(TUTORIAL)
 
 
 def splash_is_centred_and_a_mouse_movement_leaves_it(app):
     app.wait_titles([""])
     check(extents(app.window("")) == ((1280 - 505) // 2, (1024 - 357) // 2, 505, 357),
           f"splash at {extents(app.window(''))}")
-    step1 = leave_splash(app)
+    step1 = app.leave_splash()
     check(app.menu_bar(step1) == "Edit[New,Print Form]" + EXIT_ABOUT, app.menu_bar(step1))
 
 
@@ -41,7 +27,7 @@ def a_key_opens_the_tutorial_and_leaves_the_splash_open(app):
 
 
 def walking_to_a_description_and_back(app):
-    step1 = leave_splash(app)
+    step1 = app.leave_splash()
     app.press(step1, "Jump to Tessaly")
     app.wait_titles([INTRO])
     intro = app.window(INTRO)
@@ -73,7 +59,7 @@ def walking_to_a_description_and_back(app):
 
 
 def name_entry_part_one_and_new(app):
-    app.press(leave_splash(app), "Jump to Tessaly")
+    app.press(app.leave_splash(), "Jump to Tessaly")
     intro = app.window(INTRO)
     app.press(intro, "START the Tessaly")
     app.answer(TITLE, "Please enter your name", "Cancel")
@@ -97,7 +83,7 @@ def name_entry_part_one_and_new(app):
 
 
 def exit_asks_and_ends_the_program(app):
-    step1 = leave_splash(app)
+    step1 = app.leave_splash()
     app.choose(step1, "Exit")
     app.answer(TITLE, EXIT_QUESTION, "No")
     app.wait_titles([TUTORIAL])
