@@ -82,32 +82,36 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
                            "particular word in the MOST column."),
             {3240, 3720, 3255, 735});
 
+    // The definition buttons, then the Most column, then the Least column: Tab goes from
+    // one to the next and the arrow keys move within a column.
     const auto& words = WordBank::instance().box(1).words;
     for (std::size_t i = 0; i < kSampleRows.size(); ++i) {
-        const auto& row = kSampleRows[i];
-        const QString word = QString::fromUtf8(words[i].caption);
-        auto* definition = f.button(row.definition, {}, {7320, row.definitionTop, 255, 255});
+        auto* definition = f.button(kSampleRows[i].definition, {}, {7320, kSampleRows[i].definitionTop, 255, 255});
         QPalette grey = definition->palette();
         grey.setColor(QPalette::Button, kButtonGrey);
         definition->setPalette(grey);
-        definition->setAccessibleName(QStringLiteral("Definition of %1").arg(word));
+        definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(words[i].caption)));
         connect(definition, &QPushButton::clicked, this, [this, i] {
             this->shell().dialogs().inform(this, MessageKind::WordDefinition, QString::fromUtf8(sampleDefinitions()[i]));
         });
-
-        const int r = static_cast<int>(i) + 1;
-        auto* most = f.radio(row.most, word, row.mostAt, mostPanel);
-        most->setAccessibleDescription(QStringLiteral("Sample box, Most like me"));
-        auto* least = f.radio(row.least, {}, row.leastAt, leastPanel);
-        least->setAccessibleName(QStringLiteral("Sample box, %1, Least like me").arg(word));
-        connect(most, &QRadioButton::clicked, this, [this, most, r] {
-            if (most->isChecked())
-                this->shell().session().selectSampleMark(MarkColumn::Most, r);
-        });
-        connect(least, &QRadioButton::clicked, this, [this, least, r] {
-            if (least->isChecked())
-                this->shell().session().selectSampleMark(MarkColumn::Least, r);
-        });
+    }
+    for (const auto column : {MarkColumn::Most, MarkColumn::Least}) {
+        for (std::size_t i = 0; i < kSampleRows.size(); ++i) {
+            const auto& row = kSampleRows[i];
+            const QString word = QString::fromUtf8(words[i].caption);
+            QRadioButton* circle = nullptr;
+            if (column == MarkColumn::Most) {
+                circle = f.radio(row.most, word, row.mostAt, mostPanel);
+                circle->setAccessibleDescription(QStringLiteral("Sample box, Most like me"));
+            } else {
+                circle = f.radio(row.least, {}, row.leastAt, leastPanel);
+                circle->setAccessibleName(QStringLiteral("Sample box, %1, Least like me").arg(word));
+            }
+            connect(circle, &QRadioButton::clicked, this, [this, circle, column, r = static_cast<int>(i) + 1] {
+                if (circle->isChecked())
+                    this->shell().session().selectSampleMark(column, r);
+            });
+        }
     }
 
     f.label("Label7",

@@ -96,25 +96,34 @@ void QuizPage::buildBox(const WordBox& box, int x, int y)
     // The words' panel lies over the Least panel's empty left part.
     QWidget* words = form().panel(panelName + "Most", {x, y, 1335, 1575});
     QWidget* least = form().panel(panelName + "Least", {x + 1080, y, 615, 1665});
+    // Created column by column, so that Tab goes from the Most column to the Least column
+    // and on to the definition buttons; the arrow keys move within a column.
+    for (const auto column : {MarkColumn::Most, MarkColumn::Least}) {
+        for (int row = 1; row <= kRowsPerBox; ++row) {
+            const auto& word = box.words[static_cast<std::size_t>(row - 1)];
+            const QString caption = QString::fromUtf8(word.caption);
+            const int top = 120 + kRowStep * (row - 1);
+            QRadioButton* circle = nullptr;
+            if (column == MarkColumn::Most) {
+                circle = form().radio(word.mostOption.data(), caption, {0, top, box.number == 19 ? 1335 : 1215, 255}, words);
+                circle->setAccessibleDescription(QStringLiteral("%1, Most like me").arg(boxLabel));
+            } else {
+                circle = form().radio(word.leastOption.data(), {}, {360, top, 255, 255}, least);
+                circle->setAccessibleName(QStringLiteral("%1, %2, Least like me").arg(boxLabel, caption));
+            }
+            connect(circle, &QRadioButton::clicked, this, [this, circle] { circleClicked(circle); });
+        }
+    }
     for (int row = 1; row <= kRowsPerBox; ++row) {
         const auto& word = box.words[static_cast<std::size_t>(row - 1)];
         const QString caption = QString::fromUtf8(word.caption);
-        const int top = 120 + kRowStep * (row - 1);
-
-        auto* most = form().radio(word.mostOption.data(), caption, {0, top, box.number == 19 ? 1335 : 1215, 255}, words);
-        most->setAccessibleDescription(QStringLiteral("%1, Most like me").arg(boxLabel));
-        auto* leastCircle = form().radio(word.leastOption.data(), {}, {360, top, 255, 255}, least);
-        leastCircle->setAccessibleName(QStringLiteral("%1, %2, Least like me").arg(boxLabel, caption));
-
-        auto* definition = form().button(word.definitionButton.data(), {}, {x - 360, y + top, 255, 255});
+        auto* definition = form().button(word.definitionButton.data(), {}, {x - 360, y + 120 + kRowStep * (row - 1), 255, 255});
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(caption));
         definition->setAccessibleDescription(boxLabel);
-
-        for (auto* circle : {most, leastCircle})
-            connect(circle, &QRadioButton::clicked, this, [this, circle] { circleClicked(circle); });
         connect(definition, &QPushButton::clicked, this,
                 [this, name = definition->objectName()] { definitionPressed(name); });
     }
+
     const bool firstColumn = x == kCellLefts[0];
     const int labelWidth = box.number == 10 || box.number == 24 ? 735 : 495;
     // The label keeps to one line even where the stand-in font runs wider than the original.

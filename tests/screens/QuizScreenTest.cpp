@@ -1,5 +1,6 @@
 #include "Harness.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,12 +78,25 @@ TEST_F(QuizScreens, TheKeyboardMarksThroughTheSamePath)
     EXPECT_EQ(session.answers().most(1), 3);
     EXPECT_TRUE(circle(quiz, "Option4")->isChecked());
 
+    // Tab goes from group to group: box 1's Least column is next, with reserved's circle reached
+    // by the arrows.
+    QTest::keyClick(circle(quiz, "Option4"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), circle(quiz, "Option8"));
+    QTest::keyClick(circle(quiz, "Option8"), Qt::Key_Down);
+    QTest::keyClick(circle(quiz, "Option7"), Qt::Key_Down);
     QRadioButton* reservedLeast = circle(quiz, "Option6");
-    reservedLeast->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), reservedLeast);
     QTest::keyClick(reservedLeast, Qt::Key_Space);
     EXPECT_EQ(session.answers().least(1), 3);
     EXPECT_FALSE(session.answers().most(1));
     EXPECT_FALSE(circle(quiz, "Option4")->isChecked());
+
+    // Then the definition buttons, then the next box's Most column.
+    QTest::keyClick(reservedLeast, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command72");
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Option12"); // box 2, cautious
 }
 
 TEST_F(QuizScreens, EveryDefinitionButtonAndLeastCircleStandsLevelWithItsWord)
