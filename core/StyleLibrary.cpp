@@ -1,24 +1,28 @@
 #include "StyleLibrary.h"
 
+#include "EmbeddedText.h"
+
 #include <algorithm>
 #include <array>
 
 namespace tessaly {
 namespace {
 
-constexpr std::array<StyleDescription, 12> kStyles{{
-    {"redyellow", Color::Red, Color::Yellow, "Red/Yellow - The Directing Socializer", "THE ENTHUSIAST"},
-    {"redgreen", Color::Red, Color::Green, "Red/Green - The Directing Thinker", "THE MASTERMIND"},
-    {"redblue", Color::Red, Color::Blue, "Red/Blue - The Directing Relater", "THE GO-GETTER"},
-    {"bluered", Color::Blue, Color::Red, "Blue/Red - The Relating Director", "THE PRODUCER"},
-    {"bluegreen", Color::Blue, Color::Green, "Blue/Green - The Relating Thinker", "THE ADMINISTRATOR"},
-    {"blueyellow", Color::Blue, Color::Yellow, "Blue/Yellow - The Relating Socializer", "THE HELPER"},
-    {"yellowred", Color::Yellow, Color::Red, "Yellow/Red - The Socializing Director", "THE ADVENTURER"},
-    {"yellowblue", Color::Yellow, Color::Blue, "Yellow/Blue - The Socializing Relater", "THE HARMONIZER"},
-    {"yellowgreen", Color::Yellow, Color::Green, "Yellow/Green - The Socializing Thinker", "THE ASSESSOR"},
-    {"greenred", Color::Green, Color::Red, "Green/Red - The Thinking Director", "THE PIONEER"},
-    {"greenblue", Color::Green, Color::Blue, "Green/Blue - The Thinking Relater", "THE SPECIALIST"},
-    {"greenyellow", Color::Green, Color::Yellow, "Green/Yellow - The Thinking Socializer", "THE IMPRESSER"},
+using namespace embedded;
+
+const std::array<StyleDescription, 12> kStyles{{
+    {"redyellow", Color::Red, Color::Yellow, "Red/Yellow - The Directing Socializer", "THE ENTHUSIAST", redyellowText()},
+    {"redgreen", Color::Red, Color::Green, "Red/Green - The Directing Thinker", "THE MASTERMIND", redgreenText()},
+    {"redblue", Color::Red, Color::Blue, "Red/Blue - The Directing Relater", "THE GO-GETTER", redblueText()},
+    {"bluered", Color::Blue, Color::Red, "Blue/Red - The Relating Director", "THE PRODUCER", blueredText()},
+    {"bluegreen", Color::Blue, Color::Green, "Blue/Green - The Relating Thinker", "THE ADMINISTRATOR", bluegreenText()},
+    {"blueyellow", Color::Blue, Color::Yellow, "Blue/Yellow - The Relating Socializer", "THE HELPER", blueyellowText()},
+    {"yellowred", Color::Yellow, Color::Red, "Yellow/Red - The Socializing Director", "THE ADVENTURER", yellowredText()},
+    {"yellowblue", Color::Yellow, Color::Blue, "Yellow/Blue - The Socializing Relater", "THE HARMONIZER", yellowblueText()},
+    {"yellowgreen", Color::Yellow, Color::Green, "Yellow/Green - The Socializing Thinker", "THE ASSESSOR", yellowgreenText()},
+    {"greenred", Color::Green, Color::Red, "Green/Red - The Thinking Director", "THE PIONEER", greenredText()},
+    {"greenblue", Color::Green, Color::Blue, "Green/Blue - The Thinking Relater", "THE SPECIALIST", greenblueText()},
+    {"greenyellow", Color::Green, Color::Yellow, "Green/Yellow - The Thinking Socializer", "THE IMPRESSER", greenyellowText()},
 }};
 
 } // namespace

@@ -15,6 +15,8 @@ struct StyleDescription {
     Color second;
     std::string_view heading;
     std::string_view nickname;
+    // The description shown on the screen: UTF-8, lines ending in CR LF.
+    std::string_view screenText;
 };
 
 class StyleLibrary {
