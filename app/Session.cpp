@@ -24,6 +24,12 @@ void Session::setUserName(const QString& name)
     Q_EMIT changed(ScreenId::Printcolor);
 }
 
+void Session::setYourColorsName(const QString& text)
+{
+    yourColors_.userName = text;
+    Q_EMIT changed(ScreenId::Yourcolor1);
+}
+
 void Session::setStrengthValue(Color color, const QString& text)
 {
     strengthCircle_.values[indexOf(color)] = text;

@@ -55,7 +55,10 @@ public:
 
     void selectMark(MarkColumn column, int box, int row);
     void selectSampleMark(MarkColumn column, int row);
+    // The name entry writes the name onto Your Colors and the printable sheet alike.
     void setUserName(const QString& name);
+    // Typing into Your Colors' own name field changes that field only.
+    void setYourColorsName(const QString& text);
     void setStrengthValue(Color color, const QString& text);
     void publishPartOne(const ColorValues& raw);
     void publishScores(const ColorScores& scores);

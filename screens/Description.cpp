@@ -2,10 +2,38 @@
 
 #include "ScreenFlow.h"
 #include "Shell.h"
+#include "StyleLibrary.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace tessaly {
+namespace {
+
+// The circles of these screens draw green in its darker shade.
+QColor badgeColor(Color c)
+{
+    const Rgb rgb = toRgb(c == Color::Green ? kDarkGreen : displayColor(c));
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+const char* textBoxName(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::bluered:
+    case ScreenId::bluegreen:
+        return "Text4";
+    case ScreenId::blueyellow:
+    case ScreenId::greenred:
+    case ScreenId::greenblue:
+        return "Text2";
+    default:
+        return "Text1";
+    }
+}
+
+} // namespace
 
 DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
 {
@@ -16,8 +44,40 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
     else
         addStandardMenus({"mnufile", "File"});
 
-    auto* back = form().button(id == ScreenId::bluered ? "Command5" : "Command4", QStringLiteral("Back to Color Description"),
-                               pixels(360, 336, 89, 33));
+    const StyleDescription& style = *StyleLibrary::byScreen(screenInfo(id).name);
+    Form& f = form();
+    const QString times = QStringLiteral("Times New Roman");
+    f.label("Label2", QStringLiteral("S T A R T"), pixels(152, 8, 17, 97),
+            {.family = times, .points = 12, .text = Qt::white, .back = kRed, .align = Qt::AlignCenter});
+    f.label("Label1", QStringLiteral("TO UNDERSTAND ME"), pixels(176, 8, 129, 97),
+            {.family = times, .points = 12, .bold = true, .text = kRed});
+    f.line("Line1", 152 * 15, 8 * 15, 312 * 15, 8 * 15);
+    f.line("Line2", 152 * 15, 104 * 15, 312 * 15, 104 * 15);
+    f.line("Line3", 312 * 15, 8 * 15, 312 * 15, 104 * 15);
+    f.circle("Shape1", pixels(232, 48, 25, 25), badgeColor(style.first));
+    f.circle("Shape2", pixels(232, 75, 25, 25), badgeColor(style.second));
+    const Look heading{.family = times, .points = 8.25, .bold = true};
+    f.label("Label3", QString::fromUtf8(style.heading), pixels(144, 112, 265, 25), heading);
+    f.label("Label4", QString::fromUtf8(style.nickname), pixels(192, 128, 105, 25), heading);
+
+    auto* text = new QPlainTextEdit(client());
+    text->setObjectName(QString::fromLatin1(textBoxName(id)));
+    text->setGeometry(toPixels(pixels(16, 152, 441, 161)));
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setWordWrapMode(QTextOption::WordWrap);
+    QString description = QString::fromUtf8(style.screenText);
+    description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (description.endsWith('\n'))
+        description.chop(1);
+    text->setPlainText(description);
+    text->lower();
+
+    f.picture("Picture1", Picture::CompanyLogo, pixels(16, 336, 137, 49));
+    f.button("Command1", QStringLiteral("Print Text"), pixels(224, 336, 49, 33));
+    auto* back = f.button(id == ScreenId::bluered ? "Command5" : "Command4", QStringLiteral("Back to Color Description"),
+                          pixels(360, 336, 89, 33));
     connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(this->id(), ScreenId::choice1); });
 }
 

@@ -80,7 +80,9 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(fill_);
-        painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        // A circle, not an ellipse: as wide as the narrower side of its box, centred in it.
+        const qreal diameter = std::min(width(), height()) - 1.0;
+        painter.drawEllipse(QRectF(QRectF(rect()).center() - QPointF(diameter / 2, diameter / 2), QSizeF(diameter, diameter)));
     }
 
 private:

@@ -1,19 +1,167 @@
 #include "StrengthCircle.h"
 
+#include "PainterSurface.h"
 #include "ScreenFlow.h"
+#include "Session.h"
 #include "Shell.h"
 
+#include <QImage>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 
+#include <functional>
+
 namespace tessaly {
+
+// The chart box keeps no drawing of its own: what the mouse movement painted is lost at
+// the next repaint of the window, and the box is white again until the mouse moves over it.
+class ChartBox final : public QWidget {
+public:
+    ChartBox(std::function<void()> onMouseMove, QWidget* parent) : QWidget(parent), onMouseMove_(std::move(onMouseMove))
+    {
+        setMouseTracking(true);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    // Paints onto what the box shows now, without clearing it.
+    void drawOn(const std::function<void(QPainter&)>& draw)
+    {
+        if (canvas_.size() != size())
+            clear();
+        QPainter painter(&canvas_);
+        draw(painter);
+        drawnSinceRepaint_ = true;
+        update();
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent*) override { onMouseMove_(); }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!drawnSinceRepaint_)
+            clear();
+        drawnSinceRepaint_ = false;
+        QPainter(this).drawImage(0, 0, canvas_);
+    }
+
+private:
+    void clear()
+    {
+        canvas_ = QImage(size(), QImage::Format_RGB32);
+        canvas_.fill(Qt::white);
+    }
+
+    std::function<void()> onMouseMove_;
+    QImage canvas_;
+    bool drawnSinceRepaint_ = false;
+};
+
+namespace {
+
+struct ValueBox {
+    const char* name;
+    int top;
+    QColor back;
+    QColor text;
+};
+
+struct Caption {
+    const char* name;
+    const char* text;
+    int top;
+    int height;
+    QColor color;
+};
+
+const QColor kLightGrey{192, 192, 192};
+
+} // namespace
 
 StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId::Graph1, shell)
 {
     addStandardMenus({"mnufile", "File"}, {{"Print", "Print"}});
-    auto* back = form().button("Command1", QStringLiteral("Back To the Tessaly"), {5160, 120, 1455, 615});
-    auto* onward = form().button("Command2", QStringLiteral("START to Understand Me"), {5160, 960, 1455, 615});
+    Form& f = form();
+
+    f.picture("Picture2", Picture::CompanyLogo, {1560, 120, 2175, 975});
+    auto* back = f.button("Command1", QStringLiteral("Back To the Tessaly"), {5160, 120, 1455, 615});
+    auto* onward = f.button("Command2", QStringLiteral("START to Understand Me"), {5160, 960, 1455, 615});
+    f.label("Label6", QStringLiteral("Move the mouse to the box below to see the chart!"), {720, 1200, 3855, 255},
+            {.back = Qt::white});
+    chart_ = new ChartBox([this] { Picture1_MouseMove(); }, client());
+    chart_->setObjectName(QStringLiteral("Picture1"));
+    chart_->setGeometry(toPixels({480, 1440, 4215, 4215}));
+    chart_->lower();
+
+    const std::array<ValueBox, 4> boxes{{
+        {"Text1", 2160, kRed, Qt::white},
+        {"Text2", 2880, QColor(255, 255, 0), Qt::black},
+        {"Text3", 3600, kBlue, Qt::white},
+        {"Text4", 4320, QColor(0, 192, 0), Qt::black},
+    }};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto& b = boxes[i];
+        values_[i] = f.textField(b.name, {}, {4920, b.top, 615, 615},
+                                 {.points = 12, .bold = true, .text = b.text, .back = b.back});
+        const Color color = kColors[i];
+        connect(values_[i], &QLineEdit::textEdited, this,
+                [this, color](const QString& text) { this->shell().session().setStrengthValue(color, text); });
+    }
+    const std::array<Caption, 4> captions{{
+        {"Label1", "  RED Value", 2400, 735, kRed},
+        {"Label2", "  YELLOW Value", 3120, 735, QColor(255, 255, 0)},
+        {"Label3", "  BLUE Value", 3840, 615, kBlue},
+        {"Label4", "  GREEN Value", 4440, 495, kGreenText},
+    }};
+    for (const auto& c : captions)
+        f.label(c.name, QString::fromLatin1(c.text), {5760, c.top, 1815, c.height},
+                {.points = 9.75, .bold = true, .text = c.color, .back = kLightGrey});
+    f.line("Line1", 5760, 2400, 7560, 2400);
+    f.line("Line2", 7560, 2400, 7560, 4920);
+    f.line("Line2", 5760, 2400, 5760, 4920);
+    f.line("Line3", 5760, 4920, 7560, 4920);
+    for (std::size_t i = 0; i < rawTotals_.size(); ++i) {
+        const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i) + 5);
+        rawTotals_[i] = f.textField(name.constData(), {}, {5760 + 480 * static_cast<int>(i), 5040, 465, 285});
+        rawTotals_[i]->hide();
+    }
+    f.button("Command3", QStringLiteral("Print your Values"), {5280, 5880, 1455, 735});
+    f.label("Label5",
+            QStringLiteral("The Strength Circle indicates the percentage of your primary colors compared to the secondary colors."),
+            {840, 6120, 3375, 735}, {.back = Qt::white});
+
     connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::quiz); });
     connect(onward, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::Yourcolor1); });
+    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
+        if (owner == ScreenId::Graph1)
+            showValues();
+    });
+    showValues();
+}
+
+void StrengthCircleScreen::Picture1_MouseMove()
+{
+    // The chart reads the value boxes afresh at every movement.
+    std::array<std::string, 4> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = values_[i]->text().toStdString();
+    chart_->drawOn([&](QPainter& painter) {
+        PainterSurface surface(painter);
+        StrengthCircleChart({texts[0], texts[1], texts[2], texts[3]}, surface);
+    });
+}
+
+void StrengthCircleScreen::showValues()
+{
+    const auto& group = shell().session().strengthCircle();
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        // A box being typed into already shows what it holds; leave its cursor alone.
+        if (values_[i]->text() != group.values[i])
+            values_[i]->setText(group.values[i]);
+        rawTotals_[i]->setText(group.rawTotals[i]);
+    }
 }
 
 } // namespace tessaly

@@ -2,14 +2,30 @@
 
 #include "ScreenWindow.h"
 
+#include <array>
+
+class QLineEdit;
+
 namespace tessaly {
 
-// The Strength Circle: the four colour values and their pie chart.
+class ChartBox;
+
+// The Strength Circle: the four colour values in editable boxes and their pie chart, drawn
+// whenever the mouse moves over the chart box.
 class StrengthCircleScreen final : public ScreenWindow {
     Q_OBJECT
 
 public:
     explicit StrengthCircleScreen(Shell& shell);
+
+    void Picture1_MouseMove();
+
+private:
+    void showValues();
+
+    std::array<QLineEdit*, 4> values_{};
+    std::array<QLineEdit*, 4> rawTotals_{};
+    ChartBox* chart_ = nullptr;
 };
 
 } // namespace tessaly

@@ -1,8 +1,11 @@
 #include "YourColors.h"
 
+#include "Banner.h"
 #include "ScreenFlow.h"
+#include "Session.h"
 #include "Shell.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace tessaly {
@@ -10,18 +13,51 @@ namespace tessaly {
 YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourcolor1, shell)
 {
     addStandardMenus({"mnuedit", "Edit"});
-    auto* back = form().button("Command1", QStringLiteral("Back to Strength Circle"), {8400, 600, 1575, 735});
-    auto* discover = form().button("Command3", QStringLiteral("Discover Your Colors"), {8400, 1560, 1575, 735});
-    auto* others = form().button("Command4", QStringLiteral("Learn More About Others"), {8400, 2520, 1575, 735});
-    auto* exit = form().button("Command2", QStringLiteral("Exit"), {1080, 3840, 1335, 615});
-    setTabOrder(back, discover); // "Back to Strength Circle" comes first
+    Form& f = form();
+
+    f.button("Command5", QStringLiteral("Print Your Colors"), {2880, 3840, 1215, 615});
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i) + 2);
+        values_[i] = f.textField(name.constData(), {}, {4320 + 600 * static_cast<int>(i), 3840, 495, 285});
+        values_[i]->hide();
+    }
+    auto* others = f.button("Command4", QStringLiteral("Learn More About Others"), {8400, 2520, 1575, 735});
+    auto* discover = f.button("Command3", QStringLiteral("Discover Your Colors"), {8400, 1560, 1575, 735});
+    name_ = f.textField("Text1", {}, {1800, 2160, 5055, 1335}, kBannerNameLook);
+    const Banner banner = buildBanner(f, {.strip = {600, 360}, .panel = {1560, 480, 6375, 3015}, .words = {240, 480},
+                                          .firstCircle = {5400, 240}, .secondCircle = {5400, 1560}});
+    firstCircle_ = banner.firstCircle;
+    secondCircle_ = banner.secondCircle;
+    auto* exit = f.button("Command2", QStringLiteral("Exit"), {1080, 3840, 1335, 615});
+    auto* back = f.button("Command1", QStringLiteral("Back to Strength Circle"), {8400, 600, 1575, 735});
+    addBannerFrame(f, {600, 360}, {8040, 3600});
+
+    // "Back to Strength Circle" comes first in the tab order.
+    setTabOrder(back, discover);
     setTabOrder(discover, others);
     setTabOrder(others, exit);
 
+    connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) { this->shell().session().setYourColorsName(text); });
     connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::Graph1); });
     connect(discover, &QPushButton::clicked, this, [this] { this->shell().discoverYourColors(); });
     connect(others, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::choice1); });
     connect(exit, &QPushButton::clicked, this, [this] { this->shell().exitProgram(ScreenId::Yourcolor1); });
+    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
+        if (owner == ScreenId::Yourcolor1)
+            showSession();
+    });
+    showSession();
+}
+
+void YourColorsScreen::showSession()
+{
+    const auto& group = shell().session().yourColors();
+    if (name_->text() != group.userName)
+        name_->setText(group.userName);
+    for (std::size_t i = 0; i < values_.size(); ++i)
+        values_[i]->setText(group.values[i]);
+    setCircleFill(firstCircle_, circleColor(group.firstCircle));
+    setCircleFill(secondCircle_, circleColor(group.secondCircle));
 }
 
 } // namespace tessaly

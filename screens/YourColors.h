@@ -2,6 +2,10 @@
 
 #include "ScreenWindow.h"
 
+#include <array>
+
+class QLineEdit;
+
 namespace tessaly {
 
 // Your Colors: the person's name with their first and second colour.
@@ -10,6 +14,14 @@ class YourColorsScreen final : public ScreenWindow {
 
 public:
     explicit YourColorsScreen(Shell& shell);
+
+private:
+    void showSession();
+
+    QLineEdit* name_ = nullptr;
+    std::array<QLineEdit*, 4> values_{};
+    QWidget* firstCircle_ = nullptr;
+    QWidget* secondCircle_ = nullptr;
 };
 
 } // namespace tessaly

@@ -1,0 +1,37 @@
+#include "Banner.h"
+
+#include <QLabel>
+
+namespace tessaly {
+
+Banner buildBanner(Form& form, const BannerPlaces& p)
+{
+    QWidget* strip = form.panel("Frame2", {p.strip.x(), p.strip.y(), 975, 3255}, kRed);
+    form.label("Label2", QStringLiteral("S T A R T"), {360, 120, 615, 2655},
+               {.family = QStringLiteral("Times New Roman"), .points = 24, .text = Qt::white, .back = kRed}, strip);
+
+    QWidget* panel = form.panel("Frame1", p.panel);
+    QWidget* second = form.circle("Shape2", {p.secondCircle.x(), p.secondCircle.y(), 975, 1095}, Qt::black, panel);
+    form.label("Label1", QStringLiteral("TO UNDERSTAND"), {p.words.x(), p.words.y(), 3615, 2295},
+               {.points = 24, .bold = true, .text = kRed, .back = Qt::white}, panel);
+    QWidget* first = form.circle("Shape1", {p.firstCircle.x(), p.firstCircle.y(), 975, 1095}, Qt::black, panel);
+    return {panel, first, second};
+}
+
+void addBannerFrame(Form& form, QPoint a, QPoint b)
+{
+    form.line("Line1", a.x(), a.y(), b.x(), a.y(), Qt::black, 3);
+    form.line("Line1", a.x(), b.y(), b.x(), b.y(), Qt::black, 3);
+    form.line("Line2", a.x(), a.y(), a.x(), b.y(), Qt::black, 3);
+    form.line("Line2", b.x(), a.y(), b.x(), b.y(), Qt::black, 3);
+}
+
+QColor circleColor(std::optional<Color> color)
+{
+    if (!color)
+        return Qt::black;
+    const Rgb rgb = toRgb(displayColor(*color));
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+} // namespace tessaly
