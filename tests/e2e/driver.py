@@ -29,6 +29,14 @@ def xdo(*args):
     return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
 
 
+def pixel(x, y):
+    """The colour on screen at a point, as (red, green, blue)."""
+    out = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"],
+                         check=True, capture_output=True, text=True).stdout
+    values = out.splitlines()[1].split("(")[1].split(")")[0].split(",")
+    return tuple(int(float(v)) for v in values[:3])
+
+
 def wait_until(what, probe, timeout=TIMEOUT):
     end = time.monotonic() + timeout
     while True:

@@ -1,8 +1,14 @@
 """A whole questionnaire taken from outside with real mouse clicks: from the splash screen
-through the instructions and the name entry, all 28 boxes, to the Strength Circle."""
+through the instructions and the name entry, all 28 boxes, the Strength Circle and Your
+Colors, to the person's own description and on through the chooser."""
 
-from driver import INTRO, TITLE, checked, descendants, run, xdo, wait_until
+import math
+import time
+
+from driver import INTRO, TITLE, check, checked, descendants, extents, pixel, run, xdo, wait_until
 STRENGTH = "Corvane Tessaly -- Strength Circle"
+COLORS = "Corvane Colors"
+RED, YELLOW, BLUE, GREEN = (255, 0, 0), (255, 255, 0), (0, 0, 255), (0, 255, 0)
 MISSED = "You have missed a question!  Please decide in Blocknumber {} which word {} describes you!"
 
 # The top word of every box, Part I then Part II, marked Most; the bottom word Least.
@@ -27,7 +33,7 @@ def mark(app, window, box):
     wait_until(f"box {box} marked", lambda: checked(most) and checked(least))
 
 
-def the_worked_example_from_splash_to_strength_circle(app):
+def the_worked_example_from_splash_to_the_descriptions(app):
     app.press(app.leave_splash(), "Jump to Tessaly")
     intro = app.window(INTRO)
 
@@ -56,7 +62,39 @@ def the_worked_example_from_splash_to_strength_circle(app):
         mark(app, part_two, box)
     app.press(part_two, "Next to Strength Circle")
     app.wait_titles([STRENGTH])
+    strength = app.window(STRENGTH)
+
+    # The chart box: 480, 1440 layout units into the client area, centre 2100, 1900 within it.
+    x, y, _, _ = extents(app.client(strength))
+    cx, cy = x + 32 + 140, y + 96 + 127
+    xdo("mousemove", cx, cy)
+    time.sleep(0.05)
+    xdo("mousemove", cx + 3, cy + 3)
+    time.sleep(0.5)
+    # Values 20, 27, 3, 16: Red to 1.90 rad, Yellow to 4.47, Blue to 4.76, Green to 2 pi.
+    for angle, colour in [(0.9, RED), (3.2, YELLOW), (4.62, BLUE), (5.5, GREEN)]:
+        px, py = round(cx + 60 * math.cos(angle)), round(cy - 60 * math.sin(angle))
+        check(pixel(px, py) == colour, f"chart at {angle} rad is {pixel(px, py)}, not {colour}")
+
+    app.press(strength, "START to Understand Me")
+    app.wait_titles([COLORS])
+    colors = app.window(COLORS)
+    bx, by, _, _ = extents(app.client(colors))
+    # The circles stand in the banner's panel at 1560 + 5400 across, 480 + 240 and 480 + 1560 down.
+    first = pixel(bx + (1560 + 5400 + 487) // 15, by + (480 + 240 + 547) // 15)
+    second = pixel(bx + (1560 + 5400 + 487) // 15, by + (480 + 1560 + 547) // 15)
+    check((first, second) == (YELLOW, RED), f"Your Colors circles {first}, {second}")
+
+    app.press(colors, "Discover Your Colors")
+    description = wait_until("yellowred", lambda: next(
+        (w for t, w in app.windows() if descendants(w, "label", "Yellow/Red - The Socializing Director")), None))
+    app.press(description, "Back to Color Description")
+    chooser = wait_until("the chooser", lambda: next(
+        (w for t, w in app.windows() if descendants(w, "push button", "Blue / Yellow")), None))
+    app.press(chooser, "Blue / Yellow")
+    wait_until("blueyellow", lambda: next(
+        (w for t, w in app.windows() if descendants(w, "label", "Blue/Yellow - The Relating Socializer")), None))
 
 
 if __name__ == "__main__":
-    run([the_worked_example_from_splash_to_strength_circle])
+    run([the_worked_example_from_splash_to_the_descriptions])
