@@ -37,7 +37,10 @@ ScreenId quizScreenId(QuizScreen s) { return s == QuizScreen::Quiz ? ScreenId::q
 
 } // namespace
 
-Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs) : session_(session), flow_(flow), dialogs_(dialogs) {}
+Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo)
+    : session_(session), flow_(flow), dialogs_(dialogs), systemInfo_(systemInfo)
+{
+}
 
 void Shell::start() { flow_.show(ScreenId::frmSplash); }
 

@@ -10,17 +10,19 @@ namespace tessaly {
 class Dialogs;
 class ScreenFlow;
 class Session;
+class SystemInfoTool;
 
 // The commands that several screens share, and the moves that also touch the session:
 // New, Exit, About, leaving the splash screen, the name entry, the questionnaire's
 // forward buttons, Discover Your Colors and the guarded way back to Your Colors.
 class Shell {
 public:
-    Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs);
+    Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo);
 
     Session& session() { return session_; }
     ScreenFlow& flow() { return flow_; }
     Dialogs& dialogs() { return dialogs_; }
+    SystemInfoTool& systemInfo() { return systemInfo_; }
 
     void start();
 
@@ -41,6 +43,7 @@ private:
     Session& session_;
     ScreenFlow& flow_;
     Dialogs& dialogs_;
+    SystemInfoTool& systemInfo_;
 };
 
 } // namespace tessaly

@@ -5,13 +5,20 @@
 #include "Shell.h"
 #include "Style.h"
 #include "WindowStacking.h"
+#ifdef Q_OS_WIN
+#include "WindowsSystemInfo.h"
+#else
+#include "SystemInfo.h"
+#endif
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     tessaly::applyHouseFonts(app);
+    app.setWindowIcon(QIcon(QStringLiteral(":/assets/tessaly-icon.svg")));
     // Only the Exit command ends the program.
     app.setQuitOnLastWindowClosed(false);
 
@@ -19,7 +26,12 @@ int main(int argc, char* argv[])
     tessaly::QtDialogs dialogs;
     tessaly::QtWindowStacking stacking;
     tessaly::ScreenFlow flow(stacking, [] { QCoreApplication::quit(); });
-    tessaly::Shell shell(session, flow, dialogs);
+#ifdef Q_OS_WIN
+    tessaly::WindowsSystemInfoTool systemInfo;
+#else
+    tessaly::PathSystemInfoTool systemInfo;
+#endif
+    tessaly::Shell shell(session, flow, dialogs, systemInfo);
     flow.setFactory([&shell](tessaly::ScreenId id) { return tessaly::createScreen(id, shell); });
     shell.start();
     return app.exec();

@@ -1,17 +1,20 @@
 #include "About.h"
 
+#include "Content.h"
+#include "EmbeddedText.h"
 #include "Form.h"
 #include "ScreenFlow.h"
 #include "ScreenId.h"
 #include "Shell.h"
+#include "SystemInfo.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace tessaly {
 
 AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), shell_(shell)
 {
-    setWindowTitle(titleOf(ScreenId::frmAbout));
     setFixedSize(clientSize(ScreenId::frmAbout));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -19,9 +22,22 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
     setAutoFillBackground(true);
 
     Form form(this);
+    form.picture("picIcon", Picture::CompanyLogo, {240, 360, 2025, 930});
+    form.label("lblTitle", QStringLiteral("Corvane Tessaly"), {2400, 360, 2565, 480});
+    auto* version = form.label("lblVersion", {}, {2400, 600, 2205, 225});
+    form.label("lblDescription", contentLine(embedded::aboutDescription()), {2400, 1200, 2205, 690});
+    form.line("Line1", 120, 1920, 5040, 1920, QColor(128, 128, 128));
     auto* ok = form.button("cmdOK", QStringLiteral("OK"), {3720, 2040, 1260, 345});
+    form.label("lblDisclaimer", contentLine(embedded::legalWarning()), {255, 2280, 3030, 825});
+    auto* sysInfo = form.button("cmdSysInfo", QStringLiteral("&System Info..."), {3720, 2520, 1245, 345});
+
+    // Creation gives the box its title and version.
+    setWindowTitle(titleOf(ScreenId::frmAbout));
+    version->setText(QStringLiteral("Version 6.1"));
+
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(sysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(shell_.systemInfo(), shell_.dialogs(), this); });
 }
 
 void AboutBox::done(int result)

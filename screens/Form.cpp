@@ -113,8 +113,15 @@ private:
 
 QString resourceOf(Picture picture)
 {
-    return picture == Picture::CompanyLogo ? QStringLiteral(":/assets/corvane-logo.svg")
-                                           : QStringLiteral(":/assets/tessaly-logo.svg");
+    switch (picture) {
+    case Picture::CompanyLogo:
+        return QStringLiteral(":/assets/corvane-logo.svg");
+    case Picture::ProgrammeLogo:
+        return QStringLiteral(":/assets/tessaly-logo.svg");
+    case Picture::StylesDiagram:
+        return QStringLiteral(":/assets/behavioral-styles.svg");
+    }
+    return {};
 }
 
 void applyLook(QWidget* w, const Look& look)

@@ -47,7 +47,7 @@ struct Look {
     bool oneLine = false; // never wraps; widens where the text needs more room
 };
 
-enum class Picture { CompanyLogo, ProgrammeLogo };
+enum class Picture { CompanyLogo, ProgrammeLogo, StylesDiagram };
 enum class PictureFit { NaturalSize, Fill };
 
 // Builds the controls of a screen from its placement table: each call is one row.

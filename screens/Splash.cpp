@@ -1,5 +1,6 @@
 #include "Splash.h"
 
+#include "Content.h"
 #include "EmbeddedText.h"
 #include "ScreenFlow.h"
 #include "Shell.h"
@@ -33,11 +34,6 @@ private:
     bool left_ = false;
 };
 
-QString firstLine(std::string_view text)
-{
-    return QString::fromUtf8(text.substr(0, text.find('\n')));
-}
-
 } // namespace
 
 SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, shell)
@@ -66,7 +62,7 @@ SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, she
     auto* version = f.label("lblVersion", {}, {3720, 3720, 1275, 285},
                             {.family = QStringLiteral("Arial"), .points = 12, .bold = true,
                              .align = Qt::AlignRight | Qt::AlignTop, .fitText = true});
-    f.label("lblWarning", firstLine(embedded::legalWarning()), {120, 4200, 6255, 435},
+    f.label("lblWarning", contentLine(embedded::legalWarning()), {120, 4200, 6255, 435},
             {.family = QStringLiteral("Arial"), .points = 8.25});
 
     // Creation fills in the product name and version; the labels fit themselves to them.

@@ -1,14 +1,33 @@
 #include "Tutorial.h"
 
+#include "Content.h"
+#include "EmbeddedText.h"
 #include "ScreenFlow.h"
 #include "Shell.h"
 
+#include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 
 #include <array>
+#include <vector>
 
 namespace tessaly {
 namespace {
+
+using enum ScreenId;
+
+const QString kTimes = QStringLiteral("Times New Roman");
+const QColor kNavy{0, 0, 128};
+const QColor kOlive{128, 128, 0};
+const QColor kGrey{128, 128, 128};
+const QColor kYellow{255, 255, 0};
+const QColor kDarkGreenFill{0, 192, 0};
+
+Look times(double points, const QColor& color = Qt::black, bool bold = false, bool underline = false)
+{
+    return {.family = kTimes, .points = points, .bold = bold, .underline = underline, .text = color};
+}
 
 struct PageButton {
     const char* name;
@@ -22,17 +41,17 @@ struct PageButtons {
     std::array<PageButton, 2> buttons;
 };
 
-using enum ScreenId;
-
-constexpr Place kBack = pixels(472, 416, 49, 41);
-constexpr Place kNext = pixels(528, 416, 49, 41);
+// The colour pages keep their buttons below the last row of traits.
+constexpr Place kBack = pixels(472, 432, 49, 41);
+constexpr Place kNext = pixels(528, 432, 49, 41);
 
 constexpr std::array<PageButtons, 9> kPages{{
     {step1, {{{"Command2", "Jump to Tessaly", pixels(16, 416, 89, 41), Intro},
               {"Command1", "Next", pixels(480, 416, 65, 41), step2}}}},
     {step2, {{{"Command2", "Back", pixels(464, 416, 49, 41), step1},
               {"Command1", "Next", pixels(520, 416, 49, 41), step3}}}},
-    {step3, {{{"Command2", "Back", kBack, step2}, {"Command1", "Next", kNext, step4}}}},
+    {step3, {{{"Command2", "Back", pixels(472, 416, 49, 41), step2},
+              {"Command1", "Next", pixels(528, 416, 49, 41), step4}}}},
     {step4, {{{"Command2", "Back", pixels(456, 408, 49, 41), step3},
               {"Command1", "Next", pixels(512, 408, 49, 41), step5}}}},
     // Here "Back" stands above "Next", and the names are the other way round.
@@ -46,16 +65,211 @@ constexpr std::array<PageButtons, 9> kPages{{
 
 } // namespace
 
+// One page of traits of one colour: a title, the qualities line, the colour's circle and
+// rows of a trait word beside a sentence.
+struct ColourPage {
+    ScreenId page;
+    const char* title;
+    QColor text;
+    QColor circle;
+    QPoint titleAt;
+    int qualitiesTop;
+    QPoint circleAt;
+    int wordLeft;
+    int sentenceLeft;
+    int firstRowTop;
+    int lastRowTop;
+    QStringList words;
+    std::string_view sentences;
+};
+
+namespace {
+
+std::vector<ColourPage> colourPages()
+{
+    return {
+        {Step6, "DIRECTORS [RED]", QColor(255, 0, 0), QColor(255, 0, 0), {24, 72}, 104, {496, 72}, 40, 128, 144, 416,
+         {"Take charge", "Control oriented", "Competitive", "Motivated to be number one", "Task focused", "Achievers",
+          "Strong willed", "Impatient", "Busy"},
+         embedded::step6Traits()},
+        {step7, "THINKERS [GREEN]", QColor(0, 128, 0), kDarkGreenFill, {0, 8}, 48, {488, 16}, 16, 104, 88, 384,
+         {"Careful", "Precise", "Proper", "Private", "Reserved", "Logical", "Inventive", "Contemplative"},
+         embedded::step7Traits()},
+        {step8, "RELATERS [BLUE]", QColor(0, 0, 255), QColor(0, 0, 255), {0, 8}, 48, {488, 24}, 8, 104, 96, 344,
+         {"Easygoing", "Slower paced", "Diplomatic", "Persevering", "Modest", "Accommodating", "Neighborly"},
+         embedded::step8Traits()},
+        {step9, "SOCIALIZERS [YELLOW]", kYellow, kYellow, {0, 0}, 32, {488, 0}, 16, 104, 64, 408,
+         {"Optimistic", "Fast Paced", "Emotional", "Approval seeking", "Fun loving", "Excitable", "Spontaneous",
+          "Expressive", "Instinctive"},
+         embedded::step9Traits()},
+    };
+}
+
+} // namespace
+
 TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
 {
     addStandardMenus({"editform", "Edit"}, {{"prtform", "Print Form"}}, "exitfrm");
+    setWindowIcon(QIcon(QStringLiteral(":/assets/tutorial-icon.svg")));
+
     for (const auto& page : kPages) {
         if (page.page != id)
             continue;
         for (const auto& b : page.buttons) {
             auto* button = form().button(b.name, QString::fromLatin1(b.caption), b.at);
-            connect(button, &QPushButton::clicked, this, [this, target = b.target] { this->shell().flow().navigate(this->id(), target); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, target = b.target] { this->shell().flow().navigate(this->id(), target); });
         }
+    }
+
+    switch (id) {
+    case step1:
+        buildStepOne();
+        break;
+    case step2:
+        buildStepTwo();
+        break;
+    case step3:
+        buildStepThree();
+        break;
+    case step4:
+        buildStepFour();
+        break;
+    case step5:
+        buildStepFive();
+        break;
+    default:
+        for (const auto& page : colourPages()) {
+            if (page.page == id)
+                buildColourPage(page);
+        }
+        break;
+    }
+}
+
+void TutorialPage::buildStepOne()
+{
+    const QColor circles[] = {QColor(255, 0, 0), QColor(0, 0, 255), kYellow, kDarkGreenFill};
+    const int lefts[] = {40, 176, 336, 472};
+    for (int i = 0; i < 4; ++i)
+        form().circle("Shape1", pixels(lefts[i], 24, 41, 41), circles[i]);
+
+    const Look blue = times(9.75, QColor(0, 0, 255));
+    struct Statement {
+        int top;
+        int height;
+        const char* text;
+    };
+    const Statement statements[] = {
+        {80, 32, "Effective communication is known to be the key to success both at home and at work."},
+        {112, 48, "By discovering our colors we will be a step closer to achieving our goal of working together as a "
+                  "TEAM and moving towards Safety and Operational Excellence."},
+        {160, 88, "Your understanding and support of this process is fundamental to your success in life.  Thank you for "
+                  "participating and living the Core Values."},
+        {248, 40, "1.   You will understand your own style, strengths and improvement opportunities, and how you can "
+                  "communicate and interact with others, both at home and at work."},
+        {288, 40, "2.  How to identify someone else\u2019s style so that you can treat them the way they want and need to be "
+                  "treated."},
+        {328, 40, "3.  How to adapt your style so that you make all kinds of people at ease with you and you more at ease "
+                  "with them."},
+        {368, 40, "4.  Knowing your colors and the colors of others will help you support the core values."},
+    };
+    for (const auto& s : statements)
+        form().label("Label1", QString::fromUtf8(s.text), pixels(16, s.top, 545, s.height), blue);
+}
+
+void TutorialPage::buildStepTwo()
+{
+    Form& f = form();
+    f.label("Label1", QStringLiteral("Core Values"), pixels(216, 8, 200, 33), times(20.25, kNavy, true));
+    const QStringList values = contentLines(embedded::coreValues());
+    for (int i = 0; i < values.size(); ++i) {
+        const int top = 48 + 40 * i;
+        f.label("Label2", values[i].left(1), pixels(32, top, 32, 41), times(26.25, QColor(255, 0, 0), true));
+        f.label("Label3", values[i].mid(1), pixels(64, top + 6, 300, 33), times(20.25, QColor(255, 0, 0), true));
+    }
+    f.picture("Picture1", Picture::CompanyLogo, pixels(424, 104, 137, 49));
+    f.label("Label4", QStringLiteral("Integrity and Honesty, Respect and Safety"), pixels(32, 296, 352, 25),
+            times(14.25, kNavy, true));
+    f.label("Label5", QStringLiteral("are all dependent on"), pixels(384, 296, 200, 25), times(12, kNavy, true));
+    f.label("Label6", contentLine(embedded::step2Paragraph()), pixels(32, 320, 537, 88), times(12, kNavy, true));
+    f.label("Label7", QStringLiteral("Understanding people's colors will help us when using our safety processes."),
+            pixels(32, 408, 420, 57), times(12, kNavy, true));
+}
+
+void TutorialPage::buildStepThree()
+{
+    Form& f = form();
+    f.label("Label1", QStringLiteral("GOLDEN RULE"), pixels(24, 16, 200, 25), times(14.25, kOlive, true, true));
+    f.label("Label2",
+            QStringLiteral("Do unto others as you would have done unto you or treat others as you would like to be treated."),
+            pixels(24, 48, 545, 81), times(14.25, kNavy));
+    f.label("Label3", contentLine(embedded::step3Paragraph()), pixels(24, 136, 545, 81), times(14.25, kNavy));
+    f.label("Label4", QStringLiteral("THE PLATINUM RULE"), pixels(192, 224, 260, 25), times(14.25, kGrey, true, true));
+    f.label("Label5", QStringLiteral("Treat people as they"), pixels(192, 272, 260, 33), times(18));
+    const QColor need[] = {QColor(255, 0, 0), kYellow, QColor(0, 0, 255), QColor(0, 128, 0)};
+    const QString word = QStringLiteral("NEED");
+    for (int i = 0; i < 4; ++i)
+        f.label("Label6", word.mid(i, 1), pixels(184 + 24 * i, 312, 25, 41), times(24, need[i], true, true));
+    f.label("Label7", QStringLiteral("to be treated"), pixels(288, 320, 200, 33), times(18));
+}
+
+void TutorialPage::buildStepFour()
+{
+    Form& f = form();
+    f.label("Label1", QStringLiteral("THE PLATINUM RULE"), pixels(192, 8, 260, 25), times(14.25, kGrey, true, true));
+    f.label("Label2", QStringLiteral("Treat people as they need / want to be treated."), pixels(24, 88, 545, 25),
+            times(14.25, QColor(255, 0, 0)));
+    f.label("Label3", contentLine(embedded::step4Paragraph()), pixels(24, 120, 545, 129), times(9.75, QColor(0, 0, 255)));
+    struct Style {
+        const char* text;
+        QColor color;
+        int left;
+        int top;
+    };
+    const Style styles[] = {
+        {"RED:   THE DIRECTOR", QColor(255, 0, 0), 32, 272},
+        {"GREEN:    THE THINKER", QColor(0, 128, 0), 304, 272},
+        {"BLUE: THE RELATOR", QColor(0, 0, 192), 32, 312},
+        {"YELLOW:  THE SOCIALIZER", kYellow, 304, 312},
+    };
+    for (const auto& s : styles) {
+        Look look = times(14.25, s.color, true);
+        look.oneLine = true;
+        f.label("Label4", QString::fromLatin1(s.text), pixels(s.left, s.top, 264, 25), look);
+    }
+}
+
+void TutorialPage::buildStepFive()
+{
+    form().label("Label1", QStringLiteral("BEHAVIORAL       STYLES"), pixels(240, 8, 105, 41), times(12));
+    // The diagram is the window's background, at its own size from the top-left corner.
+    auto* diagram = form().picture("Picture1", Picture::StylesDiagram, pixels(0, 0, 592, 473));
+    diagram->lower();
+}
+
+void TutorialPage::buildColourPage(const ColourPage& page)
+{
+    Form& f = form();
+    if (page.page == Step6)
+        f.label("Label1",
+                QStringLiteral("Let's have a look at some of the traits of each color and then we'll take a peek at how the "
+                               "two primary colors influence the way we are:"),
+                pixels(24, 16, 545, 41), times(12));
+    f.label("Label2", QString::fromLatin1(page.title), pixels(page.titleAt.x(), page.titleAt.y(), 300, 25),
+            times(12, page.text, true));
+    f.label("Label3", QStringLiteral("They generally show some of the following qualities "),
+            pixels(page.titleAt.x(), page.qualitiesTop, 420, 25), times(11.25, Qt::black, true));
+    f.circle("Shape1", pixels(page.circleAt.x(), page.circleAt.y(), 49, 49), page.circle);
+
+    const QStringList sentences = contentLines(page.sentences);
+    const int rows = static_cast<int>(page.words.size());
+    const int step = rows > 1 ? (page.lastRowTop - page.firstRowTop) / (rows - 1) : 0;
+    for (int i = 0; i < rows; ++i) {
+        const int top = page.firstRowTop + step * i;
+        const int wordWidth = page.words[i] == QStringLiteral("Accommodating") ? 89 : 81;
+        f.label("Label4", page.words[i], pixels(page.wordLeft, top, wordWidth, step), times(9.75, page.text, true));
+        f.label("Label5", sentences.value(i), pixels(page.sentenceLeft, top, 584 - page.sentenceLeft, step), times(9.75));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "Session.h"
 #include "Shell.h"
+#include "SystemInfo.h"
 #include "WindowStacking.h"
 
 #include <QAbstractButton>
@@ -32,6 +33,20 @@ public:
 
 private:
     QtWindowStacking real_;
+};
+
+// A system information tool that is looked for and started only in the test's imagination.
+class FakeSystemInfoTool final : public SystemInfoTool {
+public:
+    std::optional<std::string> locate() override { return found; }
+    bool launch(const std::string& path) override
+    {
+        launched.push_back(path);
+        return launchSucceeds;
+    }
+    std::optional<std::string> found;
+    bool launchSucceeds = true;
+    std::vector<std::string> launched;
 };
 
 // The whole program with real widgets on the offscreen platform and scripted boxes.
@@ -101,7 +116,8 @@ protected:
     bool ended = false;
     Session session;
     ScreenFlow flow{stacking, [this] { ended = true; }};
-    Shell shell{session, flow, dialogs};
+    FakeSystemInfoTool systemInfo;
+    Shell shell{session, flow, dialogs, systemInfo};
 };
 
 } // namespace tessaly::testing

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace tessaly {
+
+class Dialogs;
+
+// The registry as the Windows API offers it, behind an interface so the look-up can be
+// exercised anywhere. Result codes: 0 is success.
+enum class RegistryRoot : std::uint32_t { LocalMachine = 0x80000002u };
+using RegistryKey = std::uintptr_t;
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    virtual long RegOpenKeyExA(RegistryRoot root, const std::string& subKey, unsigned long options, unsigned long access,
+                               RegistryKey& key) = 0;
+    virtual long RegQueryValueExA(RegistryKey key, const std::string& valueName, unsigned long reserved,
+                                  unsigned long& type, char* data, unsigned long& size) = 0;
+    virtual long RegCloseKey(RegistryKey key) = 0;
+};
+
+inline constexpr unsigned long kRegistryString = 1;    // REG_SZ
+inline constexpr unsigned long kKeyAllAccess = 0x2003F; // the access the look-up asks for
+
+struct KeyValue {
+    bool found;
+    std::string text; // empty unless the value is a string
+};
+
+KeyValue GetKeyValue(Registry& registry, RegistryRoot root, const std::string& keyPath, const std::string& valueName);
+
+// Where the registry says the System Information tool is installed, if anywhere.
+std::optional<std::string> systemInfoPathFromRegistry(Registry& registry,
+                                                      const std::function<bool(const std::string&)>& fileExists);
+
+// Finding and starting the system's information tool.
+class SystemInfoTool {
+public:
+    virtual ~SystemInfoTool() = default;
+    virtual std::optional<std::string> locate() = 0;
+    // Starts the program detached, in a window of its own; false when it could not start.
+    virtual bool launch(const std::string& path) = 0;
+};
+
+// Where there is no registry: the first of the known information tools found on PATH.
+class PathSystemInfoTool final : public SystemInfoTool {
+public:
+    explicit PathSystemInfoTool(std::vector<std::string> candidates = defaultCandidates());
+    std::optional<std::string> locate() override;
+    bool launch(const std::string& path) override;
+
+    static std::vector<std::string> defaultCandidates();
+
+private:
+    std::vector<std::string> candidates_;
+};
+
+// Starts the tool, or says it is unavailable; the caller's window stays as it is.
+void StartSysInfo(SystemInfoTool& tool, Dialogs& dialogs, QWidget* parent);
+
+} // namespace tessaly

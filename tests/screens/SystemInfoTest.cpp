@@ -1,0 +1,188 @@
+#include "SystemInfo.h"
+
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using namespace tessaly;
+using namespace tessaly::testing;
+
+namespace {
+
+const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+struct StoredValue {
+    unsigned long type;
+    std::string bytes; // as the registry holds them, terminating zero included where there is one
+};
+
+// A registry of a few keys that checks every handle it gives out is closed again.
+class FakeRegistry final : public Registry {
+public:
+    long RegOpenKeyExA(RegistryRoot root, const std::string& subKey, unsigned long options, unsigned long access,
+                       RegistryKey& key) override
+    {
+        EXPECT_EQ(root, RegistryRoot::LocalMachine);
+        EXPECT_EQ(options, 0u);
+        EXPECT_EQ(access, 0x2003Fu);
+        opened.push_back(subKey);
+        if (!keys.contains(subKey))
+            return 2; // not found
+        key = nextHandle++;
+        handles[key] = subKey;
+        return 0;
+    }
+
+    long RegQueryValueExA(RegistryKey key, const std::string& valueName, unsigned long reserved, unsigned long& type,
+                          char* data, unsigned long& size) override
+    {
+        EXPECT_EQ(reserved, 0u);
+        EXPECT_EQ(size, 1024u);
+        const auto& values = keys.at(handles.at(key));
+        const auto it = values.find(valueName);
+        if (it == values.end())
+            return 2;
+        if (it->second.bytes.size() > size)
+            return 234; // more data than the buffer holds
+        type = it->second.type;
+        std::copy(it->second.bytes.begin(), it->second.bytes.end(), data);
+        size = static_cast<unsigned long>(it->second.bytes.size());
+        return 0;
+    }
+
+    long RegCloseKey(RegistryKey key) override
+    {
+        closed.push_back(key);
+        handles.erase(key);
+        return 0;
+    }
+
+    std::map<std::string, std::map<std::string, StoredValue>> keys;
+    std::vector<std::string> opened;
+    std::vector<RegistryKey> closed;
+    std::map<RegistryKey, std::string> handles; // open now
+    RegistryKey nextHandle = 100;
+};
+
+StoredValue text(const std::string& s) { return {1, s + '\0'}; }
+
+} // namespace
+
+TEST(SystemInfo, GetKeyValueReadsStringsAndClosesTheKeyEveryTime)
+{
+    struct Case {
+        const char* what;
+        std::map<std::string, StoredValue> values; // under the tool key; none: the key is missing
+        bool keyPresent;
+        KeyValue expected;
+    };
+    const Case cases[] = {
+        {"a string with its terminating zero", {{"PATH", text("C:\\Tools\\msinfo32.exe")}}, true,
+         {true, "C:\\Tools\\msinfo32.exe"}},
+        {"a string without one", {{"PATH", {1, "C:\\x.exe"}}}, true, {true, "C:\\x.exe"}},
+        {"another type gives no text but is found", {{"PATH", {4, std::string("\x01\x00\x00\x00", 4)}}}, true, {true, ""}},
+        {"an empty value", {{"PATH", {1, ""}}}, true, {true, ""}},
+        {"a value too long for the buffer", {{"PATH", text(std::string(1500, 'a'))}}, true, {false, ""}},
+        {"no such value", {}, true, {false, ""}},
+        {"no such key", {}, false, {false, ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeRegistry registry;
+        if (c.keyPresent)
+            registry.keys[kToolKey] = c.values;
+        const KeyValue value = GetKeyValue(registry, RegistryRoot::LocalMachine, kToolKey, "PATH");
+        EXPECT_EQ(value.found, c.expected.found);
+        EXPECT_EQ(value.text, c.expected.text);
+        EXPECT_EQ(registry.closed.size(), 1u);
+        EXPECT_TRUE(registry.handles.empty());
+    }
+}
+
+TEST(SystemInfo, RegistryNamesTheToolOrItsFolder)
+{
+    struct Case {
+        const char* what;
+        std::optional<std::string> toolPath;
+        std::optional<std::string> folder;
+        std::set<std::string> files;
+        std::optional<std::string> expected;
+        std::size_t keysOpened;
+    };
+    const Case cases[] = {
+        {"the tool's own entry wins", "C:\\A\\MSINFO32.EXE", "C:\\B", {"C:\\B\\MSINFO32.EXE"}, "C:\\A\\MSINFO32.EXE", 1},
+        {"the folder with the file", std::nullopt, "C:\\B", {"C:\\B\\MSINFO32.EXE"}, "C:\\B\\MSINFO32.EXE", 2},
+        {"the folder without the file", std::nullopt, "C:\\B", {}, std::nullopt, 2},
+        {"a trailing backslash stays", std::nullopt, "C:\\B\\", {"C:\\B\\\\MSINFO32.EXE"}, "C:\\B\\\\MSINFO32.EXE", 2},
+        {"neither entry", std::nullopt, std::nullopt, {}, std::nullopt, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeRegistry registry;
+        if (c.toolPath)
+            registry.keys[kToolKey]["PATH"] = text(*c.toolPath);
+        if (c.folder)
+            registry.keys[kFolderKey]["MSINFO"] = text(*c.folder);
+        std::vector<std::string> asked;
+        const auto path = systemInfoPathFromRegistry(registry, [&](const std::string& p) {
+            asked.push_back(p);
+            return c.files.contains(p);
+        });
+        EXPECT_EQ(path, c.expected);
+        EXPECT_EQ(registry.opened.size(), c.keysOpened);
+        EXPECT_EQ(registry.closed.size(), c.keysOpened);
+    }
+}
+
+TEST(SystemInfo, ANonStringToolEntryLeadsToTheUnavailableMessage)
+{
+    FakeRegistry registry;
+    registry.keys[kToolKey]["PATH"] = {4, std::string("\x07\x00\x00\x00", 4)};
+    const auto path = systemInfoPathFromRegistry(registry, [](const std::string&) { return true; });
+    ASSERT_TRUE(path.has_value());
+    EXPECT_TRUE(path->empty());
+
+    PathSystemInfoTool tool(std::vector<std::string>{});
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(MessageKind::Notice, "System Information Is Unavailable At This Time");
+    EXPECT_FALSE(tool.launch(*path));
+    StartSysInfo(tool, dialogs, nullptr);
+    dialogs.verify();
+}
+
+TEST(SystemInfo, ToolsAreFoundOnThePathAndStartedWithoutAShell)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString marker = dir.filePath("started");
+    const QString tool = dir.filePath("fake-info-tool");
+    QFile script(tool);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ":" + oldPath);
+    PathSystemInfoTool finder(std::vector<std::string>{"no-such-info-tool", "fake-info-tool"});
+    const auto found = finder.locate();
+    ScriptedDialogs dialogs;
+    StartSysInfo(finder, dialogs, nullptr);
+    qputenv("PATH", oldPath);
+    dialogs.verify();
+    ASSERT_EQ(found, tool.toStdString());
+    for (int i = 0; i < 100 && !QFile::exists(marker); ++i)
+        QThread::msleep(20);
+    EXPECT_TRUE(QFile::exists(marker));
+
+    EXPECT_FALSE(PathSystemInfoTool(std::vector<std::string>{"no-such-info-tool"}).locate());
+}
