@@ -227,6 +227,7 @@ QLineEdit* Form::textField(const char* name, const QString& text, Place at, cons
 {
     auto* t = add(new QLineEdit(text, parentOr(in)), name, at);
     applyLook(t, look);
+    t->setAlignment(look.align);
     return t;
 }
 

@@ -58,10 +58,12 @@ TEST(WordBank, NoBoxCountsTwiceForOneColourInOneColumn)
     for (const auto& box : bank().boxes()) {
         std::set<Color> most, least;
         for (const auto& w : box.words) {
-            if (w.mostColor)
+            if (w.mostColor) {
                 EXPECT_TRUE(most.insert(*w.mostColor).second) << "box " << box.number;
-            if (w.leastColor)
+            }
+            if (w.leastColor) {
                 EXPECT_TRUE(least.insert(*w.leastColor).second) << "box " << box.number;
+            }
         }
     }
 }
