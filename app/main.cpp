@@ -34,5 +34,8 @@ int main(int argc, char* argv[])
     tessaly::Shell shell(session, flow, dialogs, systemInfo);
     flow.setFactory([&shell](tessaly::ScreenId id) { return tessaly::createScreen(id, shell); });
     shell.start();
-    return app.exec();
+    const int result = app.exec();
+    // Exit hands its screens over for deletion; let that happen before the session goes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
 }
