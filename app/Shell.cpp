@@ -37,8 +37,8 @@ ScreenId quizScreenId(QuizScreen s) { return s == QuizScreen::Quiz ? ScreenId::q
 
 } // namespace
 
-Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo)
-    : session_(session), flow_(flow), dialogs_(dialogs), systemInfo_(systemInfo)
+Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo, Printer& printer)
+    : session_(session), flow_(flow), dialogs_(dialogs), systemInfo_(systemInfo), printer_(printer)
 {
 }
 

@@ -10,6 +10,7 @@ namespace tessaly {
 class Dialogs;
 class ScreenFlow;
 class Session;
+class Printer;
 class SystemInfoTool;
 
 // The commands that several screens share, and the moves that also touch the session:
@@ -17,12 +18,13 @@ class SystemInfoTool;
 // forward buttons, Discover Your Colors and the guarded way back to Your Colors.
 class Shell {
 public:
-    Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo);
+    Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo, Printer& printer);
 
     Session& session() { return session_; }
     ScreenFlow& flow() { return flow_; }
     Dialogs& dialogs() { return dialogs_; }
     SystemInfoTool& systemInfo() { return systemInfo_; }
+    Printer& printer() { return printer_; }
 
     void start();
 
@@ -44,6 +46,7 @@ private:
     ScreenFlow& flow_;
     Dialogs& dialogs_;
     SystemInfoTool& systemInfo_;
+    Printer& printer_;
 };
 
 } // namespace tessaly

@@ -1,3 +1,4 @@
+#include "CupsPrinter.h"
 #include "QtDialogs.h"
 #include "ScreenFlow.h"
 #include "Screens.h"
@@ -31,7 +32,8 @@ int main(int argc, char* argv[])
 #else
     tessaly::PathSystemInfoTool systemInfo;
 #endif
-    tessaly::Shell shell(session, flow, dialogs, systemInfo);
+    tessaly::CupsPrinter printer;
+    tessaly::Shell shell(session, flow, dialogs, systemInfo, printer);
     flow.setFactory([&shell](tessaly::ScreenId id) { return tessaly::createScreen(id, shell); });
     shell.start();
     const int result = app.exec();

@@ -10,20 +10,55 @@ namespace {
 
 using namespace embedded;
 
-const std::array<StyleDescription, 12> kStyles{{
-    {"redyellow", Color::Red, Color::Yellow, "Red/Yellow - The Directing Socializer", "THE ENTHUSIAST", redyellowText()},
-    {"redgreen", Color::Red, Color::Green, "Red/Green - The Directing Thinker", "THE MASTERMIND", redgreenText()},
-    {"redblue", Color::Red, Color::Blue, "Red/Blue - The Directing Relater", "THE GO-GETTER", redblueText()},
-    {"bluered", Color::Blue, Color::Red, "Blue/Red - The Relating Director", "THE PRODUCER", blueredText()},
-    {"bluegreen", Color::Blue, Color::Green, "Blue/Green - The Relating Thinker", "THE ADMINISTRATOR", bluegreenText()},
-    {"blueyellow", Color::Blue, Color::Yellow, "Blue/Yellow - The Relating Socializer", "THE HELPER", blueyellowText()},
-    {"yellowred", Color::Yellow, Color::Red, "Yellow/Red - The Socializing Director", "THE ADVENTURER", yellowredText()},
-    {"yellowblue", Color::Yellow, Color::Blue, "Yellow/Blue - The Socializing Relater", "THE HARMONIZER", yellowblueText()},
-    {"yellowgreen", Color::Yellow, Color::Green, "Yellow/Green - The Socializing Thinker", "THE ASSESSOR", yellowgreenText()},
-    {"greenred", Color::Green, Color::Red, "Green/Red - The Thinking Director", "THE PIONEER", greenredText()},
-    {"greenblue", Color::Green, Color::Blue, "Green/Blue - The Thinking Relater", "THE SPECIALIST", greenblueText()},
-    {"greenyellow", Color::Green, Color::Yellow, "Green/Yellow - The Thinking Socializer", "THE IMPRESSER", greenyellowText()},
+struct Source {
+    std::string_view screen;
+    Color first;
+    Color second;
+    std::string_view heading;
+    std::string_view nickname;
+    std::string_view screenText;
+    std::string_view printText;
+};
+
+const std::array<Source, 12> kSources{{
+    {"redyellow", Color::Red, Color::Yellow, "Red/Yellow - The Directing Socializer", "THE ENTHUSIAST", redyellowText(), redyellowPrint()},
+    {"redgreen", Color::Red, Color::Green, "Red/Green - The Directing Thinker", "THE MASTERMIND", redgreenText(), redgreenPrint()},
+    {"redblue", Color::Red, Color::Blue, "Red/Blue - The Directing Relater", "THE GO-GETTER", redblueText(), redbluePrint()},
+    {"bluered", Color::Blue, Color::Red, "Blue/Red - The Relating Director", "THE PRODUCER", blueredText(), blueredPrint()},
+    {"bluegreen", Color::Blue, Color::Green, "Blue/Green - The Relating Thinker", "THE ADMINISTRATOR", bluegreenText(), bluegreenPrint()},
+    {"blueyellow", Color::Blue, Color::Yellow, "Blue/Yellow - The Relating Socializer", "THE HELPER", blueyellowText(), blueyellowPrint()},
+    {"yellowred", Color::Yellow, Color::Red, "Yellow/Red - The Socializing Director", "THE ADVENTURER", yellowredText(), yellowredPrint()},
+    {"yellowblue", Color::Yellow, Color::Blue, "Yellow/Blue - The Socializing Relater", "THE HARMONIZER", yellowblueText(), yellowbluePrint()},
+    {"yellowgreen", Color::Yellow, Color::Green, "Yellow/Green - The Socializing Thinker", "THE ASSESSOR", yellowgreenText(), yellowgreenPrint()},
+    {"greenred", Color::Green, Color::Red, "Green/Red - The Thinking Director", "THE PIONEER", greenredText(), greenredPrint()},
+    {"greenblue", Color::Green, Color::Blue, "Green/Blue - The Thinking Relater", "THE SPECIALIST", greenblueText(), greenbluePrint()},
+    {"greenyellow", Color::Green, Color::Yellow, "Green/Yellow - The Thinking Socializer", "THE IMPRESSER", greenyellowText(), greenyellowPrint()},
 }};
+
+std::vector<std::string_view> lines(std::string_view text)
+{
+    std::vector<std::string_view> result;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        result.push_back(text.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    return result;
+}
+
+const std::array<StyleDescription, 12> kStyles = [] {
+    std::array<StyleDescription, 12> styles;
+    for (std::size_t i = 0; i < kSources.size(); ++i) {
+        const Source& s = kSources[i];
+        auto printed = lines(s.printText);
+        const auto headerEnd = printed.begin() + std::min<std::ptrdiff_t>(4, std::ssize(printed));
+        styles[i] = {s.screen, s.first, s.second, s.heading, s.nickname, s.screenText,
+                     {printed.begin(), headerEnd}, {headerEnd, printed.end()}};
+    }
+    return styles;
+}();
 
 } // namespace
 

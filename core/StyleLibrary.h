@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace tessaly {
 
@@ -17,6 +18,9 @@ struct StyleDescription {
     std::string_view nickname;
     // The description shown on the screen: UTF-8, lines ending in CR LF.
     std::string_view screenText;
+    // The printed form: the four header lines, then the body, one printed line each.
+    std::vector<std::string_view> printHeader;
+    std::vector<std::string_view> printLines;
 };
 
 class StyleLibrary {

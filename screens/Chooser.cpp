@@ -20,6 +20,7 @@ constexpr std::array<int, 3> kRowTops{1800, 2640, 3480};
 ChooserScreen::ChooserScreen(Shell& shell) : ScreenWindow(ScreenId::choice1, shell)
 {
     addStandardMenus({"mnuedit", "Edit"}, {{"prtform", "Print Form"}});
+    onMenu("prtform", [this] { printScreen(ScreenId::choice1, kScreenPrintFailure); });
     form().picture("Picture1", Picture::CompanyLogo, {2640, 120, 2175, 855});
     form().label("Label1", QStringLiteral("Choose the color combination that you whould like to learn more about"),
                  {1080, 1080, 5535, 495}, {.back = Qt::white});

@@ -1,5 +1,6 @@
 #include "Description.h"
 
+#include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Shell.h"
 #include "StyleLibrary.h"
@@ -39,9 +40,10 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
 {
     // Only the three blue-first screens print an image of themselves.
     const bool printable = id == ScreenId::bluered || id == ScreenId::bluegreen || id == ScreenId::blueyellow;
-    if (printable)
+    if (printable) {
         addStandardMenus({"mnufile", "File"}, {{"prtform", "Print"}});
-    else
+        onMenu("prtform", [this] { printScreen(this->id(), kScreenPrintFailure); });
+    } else
         addStandardMenus({"mnufile", "File"});
 
     const StyleDescription& style = *StyleLibrary::byScreen(screenInfo(id).name);
@@ -75,7 +77,12 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
     text->lower();
 
     f.picture("Picture1", Picture::CompanyLogo, pixels(16, 336, 137, 49));
-    f.button("Command1", QStringLiteral("Print Text"), pixels(224, 336, 49, 33));
+    auto* printText = f.button("Command1", QStringLiteral("Print Text"), pixels(224, 336, 49, 33));
+    // The stored print text goes to paper, never what was typed into the box.
+    connect(printText, &QPushButton::clicked, this, [this, &style] {
+        reportPrintFailure(printDescription(this->shell().printer(), style),
+                           QStringLiteral("You can not Print the text at this time!"));
+    });
     auto* back = f.button(id == ScreenId::bluered ? "Command5" : "Command4", QStringLiteral("Back to Color Description"),
                           pixels(360, 336, 89, 33));
     connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(this->id(), ScreenId::choice1); });

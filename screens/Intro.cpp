@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Marks.h"
+#include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Session.h"
 #include "Shell.h"
@@ -42,6 +43,7 @@ constexpr std::array<SampleRow, 4> kSampleRows{{
 IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
 {
     addStandardMenus({"mnufile", "File"}, {{"prtform", "Print Form"}});
+    onMenu("prtform", [this] { printScreen(ScreenId::Intro, kScreenPrintFailure); });
     Form& f = form();
 
     f.picture("Picture1", Picture::ProgrammeLogo, {0, 0, 3855, 1815});
@@ -53,7 +55,11 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
         f.label("Label14", color.mid(static_cast<qsizetype>(i), 1), {letterLefts[i], 120, 255, 495},
                 {.points = 13.5, .text = letterColors[i]});
     f.label("Label13", QStringLiteral("Print the Manual Version of the Tessaly."), {4080, 840, 1815, 495}, {.text = kRed});
-    f.button("Command4", QStringLiteral("Print Manual Tessaly"), {5880, 720, 975, 735});
+    auto* manual = f.button("Command4", QStringLiteral("Print Manual Tessaly"), {5880, 720, 975, 735});
+    connect(manual, &QPushButton::clicked, this, [this] {
+        reportPrintFailure(printPaperVersion(this->shell().printer()),
+                           QStringLiteral("You can not Print the Manual Tessaly at this time!"));
+    });
     f.picture("Picture1", Picture::CompanyLogo, {7440, 1080, 2055, 975});
     f.label("Label1",
             QStringLiteral("Welcome to the Corvane Tessaly.  By completing this short quiz, you will soon know your true Colors!"),

@@ -31,6 +31,7 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell)
     : ScreenWindow(part == QuizScreen::Quiz ? ScreenId::quiz : ScreenId::quiz2, shell), part_(part)
 {
     addStandardMenus({"mnuedit", "Edit"}, {{"mnuprint", "Print"}});
+    onMenu("mnuprint", [this] { printScreen(id(), QStringLiteral("You can not Print the Tessaly at this time!")); });
     const bool partOne = part == QuizScreen::Quiz;
 
     // Column headings over each column of cells.

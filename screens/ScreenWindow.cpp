@@ -1,5 +1,8 @@
 #include "ScreenWindow.h"
 
+#include "Dialogs.h"
+#include "Printouts.h"
+#include "ScreenFlow.h"
 #include "Shell.h"
 
 #include <QAction>
@@ -53,6 +56,23 @@ QMenu* ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<
     aboutAction->setObjectName(QStringLiteral("mnuabout"));
     connect(aboutAction, &QAction::triggered, this, [this] { shell_.about(id_); });
     return menu;
+}
+
+void ScreenWindow::onMenu(const char* name, std::function<void()> handler)
+{
+    connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, std::move(handler));
+}
+
+void ScreenWindow::printScreen(ScreenId target, const QString& failure)
+{
+    auto* screen = static_cast<ScreenWindow*>(shell_.flow().screen(target));
+    reportPrintFailure(PrintScreenImage(shell_.printer(), *screen->client(), titleOf(target)), failure);
+}
+
+void ScreenWindow::reportPrintFailure(bool printed, const QString& failure)
+{
+    if (!printed)
+        shell_.dialogs().inform(this, MessageKind::PrintFailure, failure);
 }
 
 void ScreenWindow::setVisible(bool visible)

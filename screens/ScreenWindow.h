@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <initializer_list>
 
 class QMenu;
@@ -12,6 +13,9 @@ class QMenu;
 namespace tessaly {
 
 class Shell;
+
+// What a failed print of a screen's image says, where the screen has no words of its own.
+inline const QString kScreenPrintFailure = QStringLiteral("You can not Print this screen at this time!");
 
 struct MenuEntry {
     const char* name;
@@ -39,6 +43,12 @@ protected:
     // About directly on the bar. Returns the drop-down menu.
     QMenu* addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items = {},
                             const char* exitName = "mnuexit");
+    // Runs `handler` when the menu item of that name is chosen.
+    void onMenu(const char* name, std::function<void()> handler);
+    // Prints the image of a screen's client area; a failure is told with `failure`.
+    void printScreen(ScreenId target, const QString& failure);
+    // Tells a failed printout, in the print failure box.
+    void reportPrintFailure(bool printed, const QString& failure);
 
     void closeEvent(QCloseEvent* event) override;
 

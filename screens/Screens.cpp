@@ -4,6 +4,7 @@
 #include "Chooser.h"
 #include "Description.h"
 #include "Intro.h"
+#include "PrintableColors.h"
 #include "Quiz.h"
 #include "Splash.h"
 #include "StrengthCircle.h"
@@ -38,7 +39,9 @@ QWidget* createScreen(ScreenId id, Shell& shell)
         return new DescriptionScreen(id, shell);
     case frmAbout:
         return new AboutBox(shell);
-    case Printcolor: case manquiz: case mangraph: case Icon:
+    case Printcolor:
+        return new PrintableColorsSheet(shell);
+    case manquiz: case mangraph: case Icon:
         // Sheets that are only ever printed.
         return new ScreenWindow(id, shell);
     }

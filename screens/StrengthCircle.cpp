@@ -1,6 +1,7 @@
 #include "StrengthCircle.h"
 
 #include "PainterSurface.h"
+#include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Session.h"
 #include "Shell.h"
@@ -83,6 +84,7 @@ const QColor kLightGrey{192, 192, 192};
 StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId::Graph1, shell)
 {
     addStandardMenus({"mnufile", "File"}, {{"Print", "Print"}});
+    onMenu("Print", [this] { Print_Click(); });
     Form& f = form();
 
     f.picture("Picture2", Picture::CompanyLogo, {1560, 120, 2175, 975});
@@ -127,7 +129,8 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
         rawTotals_[i] = f.textField(name.constData(), {}, {5760 + 480 * static_cast<int>(i), 5040, 465, 285});
         rawTotals_[i]->hide();
     }
-    f.button("Command3", QStringLiteral("Print your Values"), {5280, 5880, 1455, 735});
+    auto* printValuesButton = f.button("Command3", QStringLiteral("Print your Values"), {5280, 5880, 1455, 735});
+    connect(printValuesButton, &QPushButton::clicked, this, [this] { Print_Click(); });
     f.label("Label5",
             QStringLiteral("The Strength Circle indicates the percentage of your primary colors compared to the secondary colors."),
             {840, 6120, 3375, 735}, {.back = Qt::white});
@@ -151,6 +154,15 @@ void StrengthCircleScreen::Picture1_MouseMove()
         PainterSurface surface(painter);
         StrengthCircleChart({texts[0], texts[1], texts[2], texts[3]}, surface);
     });
+}
+
+void StrengthCircleScreen::Print_Click()
+{
+    std::array<QString, 4> values;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = values_[i]->text();
+    reportPrintFailure(printValues(shell().printer(), shell().session().yourColors().userName, values),
+                       QStringLiteral("You can not Print your Values at this time!"));
 }
 
 void StrengthCircleScreen::showValues()

@@ -19,6 +19,7 @@ public:
     explicit StrengthCircleScreen(Shell& shell);
 
     void Picture1_MouseMove();
+    void Print_Click();
 
 private:
     void showValues();

@@ -111,6 +111,7 @@ TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
 {
     addStandardMenus({"editform", "Edit"}, {{"prtform", "Print Form"}}, "exitfrm");
     setWindowIcon(QIcon(QStringLiteral(":/assets/tutorial-icon.svg")));
+    onMenu("prtform", [this] { printScreen(this->id(), kScreenPrintFailure); });
 
     for (const auto& page : kPages) {
         if (page.page != id)

@@ -15,7 +15,10 @@ YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourco
     addStandardMenus({"mnuedit", "Edit"});
     Form& f = form();
 
-    f.button("Command5", QStringLiteral("Print Your Colors"), {2880, 3840, 1215, 615});
+    auto* print = f.button("Command5", QStringLiteral("Print Your Colors"), {2880, 3840, 1215, 615});
+    connect(print, &QPushButton::clicked, this, [this] {
+        printScreen(ScreenId::Printcolor, QStringLiteral("You can not Print the Your Colors at this time!"));
+    });
     for (std::size_t i = 0; i < values_.size(); ++i) {
         const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i) + 2);
         values_[i] = f.textField(name.constData(), {}, {4320 + 600 * static_cast<int>(i), 3840, 495, 285});

@@ -2,6 +2,7 @@
 
 #include "ScreenFlow.h"
 #include "Screens.h"
+#include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "Session.h"
 #include "Shell.h"
@@ -117,7 +118,8 @@ protected:
     Session session;
     ScreenFlow flow{stacking, [this] { ended = true; }};
     FakeSystemInfoTool systemInfo;
-    Shell shell{session, flow, dialogs, systemInfo};
+    RecordingPrinter printer;
+    Shell shell{session, flow, dialogs, systemInfo, printer};
 };
 
 } // namespace tessaly::testing

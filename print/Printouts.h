@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Session.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace tessaly {
+
+class Printer;
+struct StyleDescription;
+
+// What the program prints. Each returns false when the printer failed at any step; what
+// to tell the person is the caller's to decide.
+
+// The image of a screen's client area, at its natural size, from the page's top-left.
+bool PrintScreenImage(Printer& printer, QWidget& client, const QString& title);
+
+// The values printout: the name and the four values below the Strength Circle chart.
+bool printValues(Printer& printer, const QString& name, const ValueTexts& values);
+
+// A description's bold header and its text, from the stored print text.
+bool printDescription(Printer& printer, const StyleDescription& style);
+
+// The paper answer sheet, then the paper graph sheet: two printouts.
+bool printPaperVersion(Printer& printer);
+
+} // namespace tessaly

@@ -1,0 +1,38 @@
+#include "PrintableColors.h"
+
+#include "Banner.h"
+#include "Session.h"
+#include "Shell.h"
+
+#include <QLineEdit>
+
+namespace tessaly {
+
+PrintableColorsSheet::PrintableColorsSheet(Shell& shell) : ScreenWindow(ScreenId::Printcolor, shell)
+{
+    Form& f = form();
+    const Banner banner = buildBanner(f, {.strip = {0, 0}, .panel = {960, 120, 6615, 3015}, .words = {360, 240},
+                                          .firstCircle = {5520, 240}, .secondCircle = {5520, 1560}});
+    // The name lies over the lower part of "TO UNDERSTAND".
+    name_ = f.textField("Text2", {}, {360, 1320, 5055, 1335}, kBannerNameLook, banner.panel);
+    name_->raise();
+    firstCircle_ = banner.firstCircle;
+    secondCircle_ = banner.secondCircle;
+    addBannerFrame(f, {0, 0}, {7680, 3240});
+
+    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
+        if (owner == ScreenId::Printcolor)
+            showSession();
+    });
+    showSession();
+}
+
+void PrintableColorsSheet::showSession()
+{
+    const auto& group = shell().session().printableColors();
+    name_->setText(group.userName);
+    setCircleFill(firstCircle_, circleColor(group.firstCircle));
+    setCircleFill(secondCircle_, circleColor(group.secondCircle));
+}
+
+} // namespace tessaly

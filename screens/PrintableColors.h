@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ScreenWindow.h"
+
+class QLineEdit;
+
+namespace tessaly {
+
+// The Your Colors sheet: the banner with the name and the two circles, never shown, only
+// printed.
+class PrintableColorsSheet final : public ScreenWindow {
+    Q_OBJECT
+
+public:
+    explicit PrintableColorsSheet(Shell& shell);
+
+private:
+    void showSession();
+
+    QLineEdit* name_ = nullptr;
+    QWidget* firstCircle_ = nullptr;
+    QWidget* secondCircle_ = nullptr;
+};
+
+} // namespace tessaly

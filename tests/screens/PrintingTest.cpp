@@ -1,0 +1,237 @@
+#include "Harness.h"
+
+#include "CupsPrinter.h"
+#include "Printouts.h"
+#include "StyleLibrary.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tessaly;
+using namespace tessaly::testing;
+using enum ScreenId;
+
+namespace {
+
+class Printing : public Harness {
+protected:
+    QStringList lastDocument() const { return printer.documents.empty() ? QStringList() : printer.documents.back().operations; }
+};
+
+QStringList valuesPrintout(const QString& name, const QStringList& values)
+{
+    QStringList expected;
+    for (int i = 0; i < 20; ++i)
+        expected << "line:";
+    expected << "line:START to Understand " + name << "line:Your Red Value is:  " + values[0]
+             << "line:Your Yellow Value is:  " + values[1] << "line:Your Blue Value is:  " + values[2]
+             << "line:Your Green Value is:  " + values[3];
+    return expected;
+}
+
+} // namespace
+
+TEST_F(Printing, TheValuesPrintoutFromTheButtonAndTheMenuAlike)
+{
+    session.setUserName("Ann");
+    ColorScores scores{};
+    scores.value = {10, 5, 3, 2};
+    session.publishScores(scores);
+    arriveAt(Graph1);
+    click(Graph1, "Command3");
+    trigger(Graph1, "Print");
+    ASSERT_EQ(printer.documents.size(), 2u);
+    EXPECT_EQ(printer.documents[0].operations, printer.documents[1].operations);
+
+    const QStringList ops = printer.documents[0].operations;
+    EXPECT_EQ(ops.mid(0, 25), valuesPrintout("Ann", {"10", "5", "3", "2"}));
+    ASSERT_EQ(ops.size(), 30);
+    EXPECT_EQ(ops[25], "sector:255 2100,1900,1500 1e-05 3.1416");
+    EXPECT_EQ(ops[28], "sector:65280 2100,1900,1500 5.65487 6.28318");
+    EXPECT_EQ(ops[29], "end");
+    EXPECT_TRUE(printer.documents[0].ended);
+}
+
+TEST_F(Printing, AnEditedValueBoxIsPrintedAsItStands)
+{
+    session.setUserName("Bo");
+    arriveAt(Graph1);
+    for (const auto& [name, text] : {std::pair{"Text1", "7"}, std::pair{"Text2", "x"}, std::pair{"Text3", ""},
+                                     std::pair{"Text4", "7"}}) {
+        auto* box = screen(Graph1)->findChild<QLineEdit*>(name);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    click(Graph1, "Command3");
+    const QStringList ops = lastDocument();
+    EXPECT_EQ(ops.mid(0, 25), valuesPrintout("Bo", {"7", "x", "", "7"}));
+    // Red and Green share the chart; the others count as nothing.
+    EXPECT_EQ(ops.mid(25), (QStringList{"sector:255 2100,1900,1500 1e-05 3.1416",
+                                        "sector:65280 2100,1900,1500 3.1416 6.28318", "end"}));
+}
+
+TEST_F(Printing, ScreenPrintsTakeTheirOwnScreen)
+{
+    struct Case {
+        ScreenId from;
+        const char* action;
+        const char* printed;
+    };
+    const Case cases[] = {{quiz, "mnuprint", "quiz"}, {quiz2, "mnuprint", "quiz2"}, {Intro, "prtform", "Intro"},
+                          {choice1, "prtform", "choice1"}, {bluered, "prtform", "bluered"}, {Step6, "prtform", "Step6"}};
+    for (const auto& c : cases) {
+        arriveAt(c.from);
+        trigger(c.from, c.action);
+        EXPECT_EQ(lastDocument(), (QStringList{QStringLiteral("screen:") + c.printed, "end"})) << c.printed;
+        EXPECT_TRUE(visible(c.from)); // printing does not move
+    }
+    EXPECT_EQ(screen(redblue)->findChild<QAction*>("prtform"), nullptr);
+}
+
+TEST_F(Printing, YourColorsPrintsTheSheetWithTheSameNameAndCircles)
+{
+    markEveryBox();
+    session.setUserName("Ann");
+    arriveAt(quiz);
+    click(quiz, "Command74");
+    click(quiz2, "Command74");
+    arriveAt(Yourcolor1);
+    click(Yourcolor1, "Command5");
+    EXPECT_EQ(lastDocument(), (QStringList{"screen:Printcolor", "end"}));
+
+    QWidget* sheet = flow.existing(Printcolor);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(sheet->findChild<QLineEdit*>("Text2")->text(), "Ann");
+    auto fill = [](QWidget* circle) { return circle->grab().toImage().pixelColor(circle->rect().center()); };
+    EXPECT_EQ(fill(sheet->findChild<QWidget*>("Shape1")), QColor(255, 255, 0));
+    EXPECT_EQ(fill(sheet->findChild<QWidget*>("Shape2")), QColor(255, 0, 0));
+}
+
+TEST_F(Printing, DescriptionsPrintTheirStoredTextInABoldHeader)
+{
+    arriveAt(greenyellow);
+    auto* box = screen(greenyellow)->findChild<QPlainTextEdit*>();
+    box->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(box, "Typed by me ");
+    click(greenyellow, "Command1");
+    click(greenyellow, "Command1");
+    ASSERT_EQ(printer.documents.size(), 2u);
+    EXPECT_EQ(printer.documents[0].operations, printer.documents[1].operations);
+
+    const QStringList ops = printer.documents[0].operations;
+    const StyleDescription& style = *StyleLibrary::byScreen("greenyellow");
+    ASSERT_EQ(ops.size(), 4 + 2 + 40 + 1);
+    EXPECT_EQ(ops[0], "bold:on");
+    EXPECT_EQ(ops[3], "line:" + QString(18, ' ') + "Green / Yellow - The Thinking Socializer");
+    EXPECT_EQ(ops[5], "bold:off");
+    EXPECT_EQ(ops[6], "line:");
+    EXPECT_FALSE(ops.join("\n").contains("Typed by me"));
+    EXPECT_TRUE(ops.join("\n").contains("'best'"));
+    EXPECT_EQ(ops.back(), "end");
+    EXPECT_EQ(static_cast<int>(style.printLines.size()), 40);
+}
+
+TEST_F(Printing, FailuresAreToldAndNothingElseChanges)
+{
+    struct Case {
+        ScreenId from;
+        const char* control;
+        bool isButton;
+        const char* message;
+    };
+    const Case cases[] = {
+        {quiz, "mnuprint", false, "You can not Print the Tessaly at this time!"},
+        {Yourcolor1, "Command5", true, "You can not Print the Your Colors at this time!"},
+        {redblue, "Command1", true, "You can not Print the text at this time!"},
+        {Graph1, "Command3", true, "You can not Print your Values at this time!"},
+        {Intro, "Command4", true, "You can not Print the Manual Tessaly at this time!"},
+        {step2, "prtform", false, "You can not Print this screen at this time!"},
+    };
+    for (const bool noPrinter : {true, false}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.message);
+            printer.present = !noPrinter;
+            printer.failAtOperation = noPrinter ? std::nullopt : std::optional<int>(printer.operationCount + 1);
+            arriveAt(c.from);
+            dialogs.expectMessage(MessageKind::PrintFailure, c.message);
+            if (c.isButton)
+                click(c.from, c.control);
+            else
+                trigger(c.from, c.control);
+            EXPECT_EQ(visibleScreens(), std::set<ScreenId>{c.from});
+            EXPECT_TRUE(printer.documents.empty() || !printer.documents.back().ended);
+        }
+    }
+    // A printout after a failed one starts in regular weight and makes its header bold again.
+    printer.failAtOperation.reset();
+    arriveAt(redblue);
+    click(redblue, "Command1");
+    EXPECT_EQ(lastDocument().front(), "bold:on");
+    EXPECT_TRUE(printer.documents.back().ended);
+}
+
+TEST_F(Printing, ThePaperVersionIsTheAnswerSheetThenTheGraphSheet)
+{
+    arriveAt(Intro);
+    click(Intro, "Command4");
+    ASSERT_EQ(printer.documents.size(), 2u);
+    EXPECT_EQ(printer.documents[0].operations, (QStringList{"picture::/assets/paper-answer-sheet.svg", "end"}));
+    EXPECT_EQ(printer.documents[1].operations, (QStringList{"picture::/assets/paper-graph-sheet.svg", "end"}));
+}
+
+TEST_F(Printing, TheRealDrawingReachesAPdf)
+{
+    QTemporaryDir dir;
+    QStringList delivered;
+    PdfPrinter pdf([&](const QString& file, const QString&) {
+        const QString kept = dir.filePath(QStringLiteral("%1.pdf").arg(delivered.size()));
+        delivered << kept;
+        return QFile::copy(file, kept);
+    });
+    ASSERT_TRUE(printDescription(pdf, *StyleLibrary::byScreen("redblue")));
+    ASSERT_TRUE(printValues(pdf, "Ann", {"10", "5", "3", "2"}));
+    arriveAt(choice1);
+    ASSERT_TRUE(PrintScreenImage(pdf, *screen(choice1)->findChild<QWidget*>("client"), "choice1"));
+    ASSERT_EQ(delivered.size(), 3);
+
+    auto text = [](const QString& file) {
+        QProcess p;
+        p.start("pdftotext", {"-layout", file, "-"});
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    EXPECT_TRUE(text(delivered[0]).contains("Red / Blue - The Directing Relater"));
+    EXPECT_TRUE(text(delivered[0]).contains("START to Understand ME"));
+    EXPECT_TRUE(text(delivered[1]).simplified().contains("Your Red Value is: 10"));
+
+    auto firstPage = [&](int index) {
+        QProcess render;
+        const QString stem = dir.filePath(QStringLiteral("page%1").arg(index));
+        render.start("pdftoppm", {"-png", "-r", "72", "-f", "1", "-l", "1", delivered[index], stem});
+        render.waitForFinished();
+        return QImage(stem + "-1.png");
+    };
+    // The chooser's image at its natural size, 498 x 352 pixels at 96 dpi: 373 x 264 points.
+    const QImage screenPage = firstPage(2);
+    ASSERT_FALSE(screenPage.isNull());
+    int inked = 0;
+    for (int y = 0; y < 264; y += 2) {
+        for (int x = 0; x < 373; x += 2)
+            inked += screenPage.pixelColor(x, y).lightness() < 128 ? 1 : 0;
+    }
+    EXPECT_GT(inked, 200);
+    EXPECT_EQ(screenPage.pixelColor(200, 400), QColor(Qt::white));
+
+    // The chart stands at the top left of the page: red above its centre's right.
+    const QImage page = firstPage(1);
+    ASSERT_FALSE(page.isNull());
+    // Centre 2100, 1900 layout units: 105, 95 points at 72 dpi; radius 75.
+    EXPECT_EQ(page.pixelColor(105 + 40, 95 - 20), QColor(255, 0, 0));
+    EXPECT_EQ(page.pixelColor(105 - 40, 95 + 20), QColor(255, 255, 0));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Printer.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace tessaly::testing {
+
+// A printer that writes down every operation of every document, and can be told to fail
+// at a given operation or to have no printer at all.
+class RecordingPrinter final : public Printer {
+public:
+    struct Document {
+        QString title;
+        QStringList operations; // "line:<text>", "bold:on", "sector:<colour> <start> <end>", "screen:<name>", ...
+        bool ended = false;
+    };
+
+    std::unique_ptr<PrinterPage> StartDoc(const QString& title) override;
+
+    bool present = true;
+    std::optional<int> failAtOperation; // counted over all documents, from 0
+    std::vector<Document> documents;
+    int operationCount = 0;
+};
+
+} // namespace tessaly::testing
