@@ -1,6 +1,7 @@
 #include "StyleLibrary.h"
 
 #include "EmbeddedText.h"
+#include "TextLines.h"
 
 #include <algorithm>
 #include <array>
@@ -35,24 +36,11 @@ const std::array<Source, 12> kSources{{
     {"greenyellow", Color::Green, Color::Yellow, "Green/Yellow - The Thinking Socializer", "THE IMPRESSER", greenyellowText(), greenyellowPrint()},
 }};
 
-std::vector<std::string_view> lines(std::string_view text)
-{
-    std::vector<std::string_view> result;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        result.push_back(text.substr(0, end));
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return result;
-}
-
 const std::array<StyleDescription, 12> kStyles = [] {
     std::array<StyleDescription, 12> styles;
     for (std::size_t i = 0; i < kSources.size(); ++i) {
         const Source& s = kSources[i];
-        auto printed = lines(s.printText);
+        auto printed = splitLines(s.printText);
         const auto headerEnd = printed.begin() + std::min<std::ptrdiff_t>(4, std::ssize(printed));
         styles[i] = {s.screen, s.first, s.second, s.heading, s.nickname, s.screenText,
                      {printed.begin(), headerEnd}, {headerEnd, printed.end()}};

@@ -1,6 +1,7 @@
 #include "WordBank.h"
 
 #include "EmbeddedText.h"
+#include "TextLines.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -198,19 +199,6 @@ constexpr std::array<BoxRows, kBoxCount> kTable{{
         {"helpful", Color::Blue, Color::Blue, "most48", "least48", "Command68", 1},
     }}},
 }};
-
-std::vector<std::string_view> splitLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 void checkBox(int number)
 {

@@ -134,11 +134,7 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
     connect(colors, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::choice1); });
     connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::step1); });
 
-    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
-        if (owner == ScreenId::Intro)
-            showSampleMarks();
-    });
-    showSampleMarks();
+    followSession([this] { showSampleMarks(); });
 }
 
 void IntroScreen::showSampleMarks()

@@ -20,11 +20,7 @@ PrintableColorsSheet::PrintableColorsSheet(Shell& shell) : ScreenWindow(ScreenId
     secondCircle_ = banner.secondCircle;
     addBannerFrame(f, {0, 0}, {7680, 3240});
 
-    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
-        if (owner == ScreenId::Printcolor)
-            showSession();
-    });
-    showSession();
+    followSession([this] { showSession(); });
 }
 
 void PrintableColorsSheet::showSession()

@@ -80,14 +80,10 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell)
         form().line("Line2", 7800, 0, 7800, 6120);
     }
 
-    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
-        if (owner != id())
-            return;
+    followSession([this] {
         showMarks();
         showPartOneTotals();
     });
-    showMarks();
-    showPartOneTotals();
 }
 
 void QuizPage::buildBox(const WordBox& box, int x, int y)

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Printouts.h"
 #include "ScreenFlow.h"
+#include "Session.h"
 #include "Shell.h"
 
 #include <QAction>
@@ -67,6 +68,15 @@ void ScreenWindow::printScreen(ScreenId target, const QString& failure)
 {
     auto* screen = static_cast<ScreenWindow*>(shell_.flow().screen(target));
     reportPrintFailure(PrintScreenImage(shell_.printer(), *screen->client(), titleOf(target)), failure);
+}
+
+void ScreenWindow::followSession(std::function<void()> show)
+{
+    connect(&shell_.session(), &Session::changed, this, [this, show](ScreenId owner) {
+        if (owner == id_)
+            show();
+    });
+    show();
 }
 
 void ScreenWindow::reportPrintFailure(bool printed, const QString& failure)

@@ -47,6 +47,8 @@ protected:
     void onMenu(const char* name, std::function<void()> handler);
     // Prints the image of a screen's client area; a failure is told with `failure`.
     void printScreen(ScreenId target, const QString& failure);
+    // Shows the session fields this screen owns now and again whenever they change.
+    void followSession(std::function<void()> show);
     // Tells a failed printout, in the print failure box.
     void reportPrintFailure(bool printed, const QString& failure);
 

@@ -137,11 +137,7 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
 
     connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::quiz); });
     connect(onward, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::Yourcolor1); });
-    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
-        if (owner == ScreenId::Graph1)
-            showValues();
-    });
-    showValues();
+    followSession([this] { showValues(); });
 }
 
 void StrengthCircleScreen::Picture1_MouseMove()

@@ -45,11 +45,7 @@ YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourco
     connect(discover, &QPushButton::clicked, this, [this] { this->shell().discoverYourColors(); });
     connect(others, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::choice1); });
     connect(exit, &QPushButton::clicked, this, [this] { this->shell().exitProgram(ScreenId::Yourcolor1); });
-    connect(&shell.session(), &Session::changed, this, [this](ScreenId owner) {
-        if (owner == ScreenId::Yourcolor1)
-            showSession();
-    });
-    showSession();
+    followSession([this] { showSession(); });
 }
 
 void YourColorsScreen::showSession()
