@@ -43,6 +43,32 @@ protected:
     }
 };
 
+// An option button with its word on the left and its circle at the right edge.
+class CaptionLeftRadio final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int size = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
+        QStyleOptionButton circle = option;
+        circle.rect = QRect(width() - size - 1, (height() - size) / 2, size, size);
+        painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, circle);
+        const QRect words = rect().adjusted(0, 0, -size - 4, 0);
+        painter.drawItemText(words, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text(), QPalette::WindowText);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = painter.fontMetrics().boundingRect(words, Qt::AlignLeft | Qt::AlignVCenter, text()).adjusted(-1, 0, 1, 0);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
+
 class PictureBox final : public QWidget {
 public:
     PictureBox(const QString& resource, PictureFit fit, QWidget* parent)
@@ -189,10 +215,9 @@ QGroupBox* Form::frame(const char* name, const QString& caption, Place at, QWidg
 
 QRadioButton* Form::radio(const char* name, const QString& caption, Place at, QWidget* in)
 {
-    auto* r = add(new QRadioButton(caption, parentOr(in)), name, at);
-    if (!caption.isEmpty())
-        r->setLayoutDirection(Qt::RightToLeft);
-    return r;
+    if (caption.isEmpty())
+        return add(new QRadioButton(parentOr(in)), name, at);
+    return add(new CaptionLeftRadio(caption, parentOr(in)), name, at);
 }
 
 QWidget* Form::picture(const char* name, Picture picture, Place at, PictureFit fit, QWidget* in)
