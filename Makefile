@@ -1,6 +1,7 @@
 # The two commands a newcomer needs:
 #   make run    installs what is missing, builds (Release) and starts Tessaly
-#   make test   installs what is missing, builds and runs every test through CTest
+#   make test   installs what is missing, builds with the address and undefined-behaviour
+#               sanitizers and runs every test through CTest
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -18,7 +19,7 @@ run: build
 	$(BUILD_DIR)/tessaly
 
 test: bootstrap
-	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BUILD_TESTS=ON
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BUILD_TESTS=ON -DTESSALY_SANITIZE=ON
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
