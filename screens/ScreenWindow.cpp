@@ -37,7 +37,7 @@ ScreenWindow::ScreenWindow(ScreenId id, Shell& shell)
         setWindowFlag(Qt::FramelessWindowHint, true);
 }
 
-QMenu* ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items, const char* exitName)
+void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items, const char* exitName)
 {
     QMenu* menu = menuBar()->addMenu(QString::fromLatin1(dropDown.caption));
     menu->setObjectName(QString::fromLatin1(dropDown.name));
@@ -56,7 +56,6 @@ QMenu* ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<
     QAction* aboutAction = menuBar()->addAction(QStringLiteral("About"));
     aboutAction->setObjectName(QStringLiteral("mnuabout"));
     connect(aboutAction, &QAction::triggered, this, [this] { shell_.about(id_); });
-    return menu;
 }
 
 void ScreenWindow::onMenu(const char* name, std::function<void()> handler)

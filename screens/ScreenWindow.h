@@ -8,8 +8,6 @@
 #include <functional>
 #include <initializer_list>
 
-class QMenu;
-
 namespace tessaly {
 
 class Shell;
@@ -40,8 +38,8 @@ public:
 
 protected:
     // The drop-down menu with New first and the given items after it, then Exit and
-    // About directly on the bar. Returns the drop-down menu.
-    QMenu* addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items = {},
+    // About directly on the bar.
+    void addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items = {},
                             const char* exitName = "mnuexit");
     // Runs `handler` when the menu item of that name is chosen.
     void onMenu(const char* name, std::function<void()> handler);
