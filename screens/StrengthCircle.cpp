@@ -29,7 +29,7 @@ public:
     // Paints onto what the box shows now, without clearing it.
     void drawOn(const std::function<void(QPainter&)>& draw)
     {
-        if (canvas_.size() != size())
+        if (canvas_.deviceIndependentSize() != QSizeF(size()))
             clear();
         QPainter painter(&canvas_);
         draw(painter);
@@ -51,7 +51,10 @@ protected:
 private:
     void clear()
     {
-        canvas_ = QImage(size(), QImage::Format_RGB32);
+        // Sharp on high-resolution screens: as many pixels as the screen shows.
+        const qreal ratio = devicePixelRatioF();
+        canvas_ = QImage(size() * ratio, QImage::Format_RGB32);
+        canvas_.setDevicePixelRatio(ratio);
         canvas_.fill(Qt::white);
     }
 

@@ -44,7 +44,8 @@ protected:
     {
         const QImage image = screen(Graph1)->findChild<QWidget*>("Picture1")->grab().toImage();
         const QPointF centre(2100 / 15.0, 1900 / 15.0);
-        return image.pixelColor((centre + QPointF(60 * std::cos(radians), -60 * std::sin(radians))).toPoint());
+        const QPointF at = centre + QPointF(60 * std::cos(radians), -60 * std::sin(radians));
+        return image.pixelColor((at * image.devicePixelRatio()).toPoint());
     }
 
     // The fill of a circle drawn by the screens, read at its centre.
