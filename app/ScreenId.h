@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WordBank.h"
+
 #include <QSize>
 #include <QString>
 
@@ -44,6 +46,7 @@ struct ScreenInfo {
 };
 
 const ScreenInfo& screenInfo(ScreenId id);
+constexpr ScreenId screenOf(QuizScreen part) { return part == QuizScreen::Quiz ? ScreenId::quiz : ScreenId::quiz2; }
 std::span<const ScreenInfo> allScreens();
 std::optional<ScreenId> screenNamed(std::string_view name);
 

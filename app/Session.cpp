@@ -7,7 +7,7 @@ bool Session::testTaken() const { return answers_.most(1).has_value() && answers
 void Session::selectMark(MarkColumn column, int box, int row)
 {
     answers_.select(column, box, row);
-    Q_EMIT changed(screenOfBox(box) == QuizScreen::Quiz ? ScreenId::quiz : ScreenId::quiz2);
+    Q_EMIT changed(screenOf(screenOfBox(box)));
 }
 
 void Session::selectSampleMark(MarkColumn column, int row)

@@ -33,8 +33,6 @@ std::optional<int> smallWholeNumber(const QString& text)
     return ok ? std::optional<int>(number) : std::nullopt;
 }
 
-ScreenId quizScreenId(QuizScreen s) { return s == QuizScreen::Quiz ? ScreenId::quiz : ScreenId::quiz2; }
-
 } // namespace
 
 Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo, Printer& printer)
@@ -107,7 +105,7 @@ void Shell::startQuestionnaire()
 
 void Shell::finishPart(QuizScreen screen)
 {
-    const ScreenId current = quizScreenId(screen);
+    const ScreenId current = screenOf(screen);
     if (const auto missing = findMissingChoice(session_.answers(), screen)) {
         dialogs_.inform(parentFor(current), MessageKind::MissedQuestion,
                         QString::fromStdString(missedQuestionMessage(*missing)));

@@ -13,6 +13,12 @@ int sixteenthsOfDegree(double radians) { return static_cast<int>(std::lround(rad
 
 } // namespace
 
+QColor toQColor(ColorRef color)
+{
+    const Rgb rgb = toRgb(color);
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
 PainterSurface::PainterSurface(QPainter& painter)
     : painter_(painter), scale_(painter.device()->logicalDpiX() / 1440.0)
 {
@@ -20,12 +26,11 @@ PainterSurface::PainterSurface(QPainter& painter)
 
 void PainterSurface::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
 {
-    const Rgb rgb = toRgb(fill);
     const QRectF box((centreX - radius) * scale_, (centreY - radius) * scale_, 2 * radius * scale_, 2 * radius * scale_);
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setPen(QPen(Qt::black, 0));
-    painter_.setBrush(QColor(rgb.red, rgb.green, rgb.blue));
+    painter_.setBrush(toQColor(fill));
     const int start = sixteenthsOfDegree(startAngle);
     painter_.drawPie(box, start, sixteenthsOfDegree(endAngle) - start);
     painter_.restore();

@@ -2,9 +2,14 @@
 
 #include "StrengthCircleChart.h"
 
+#include <QColor>
+
 class QPainter;
 
 namespace tessaly {
+
+// A 24-bit colour with red in the low byte, as Qt knows it.
+QColor toQColor(ColorRef color);
 
 // A DrawSurface on any QPainter device: a widget, an image or a printer page. Layout units
 // are converted with the device's logical resolution.

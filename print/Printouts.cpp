@@ -8,6 +8,14 @@
 
 namespace tessaly {
 
+void drawStrengthCircle(const ValueTexts& values, DrawSurface& surface)
+{
+    std::array<std::string, 4> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = values[i].toStdString();
+    StrengthCircleChart({texts[0], texts[1], texts[2], texts[3]}, surface);
+}
+
 bool PrintScreenImage(Printer& printer, QWidget& client, const QString& title)
 {
     const auto page = printer.StartDoc(title);
@@ -35,10 +43,7 @@ bool printValues(Printer& printer, const QString& name, const ValueTexts& values
         if (!page->PrintLine(line))
             return false;
     }
-    std::array<std::string, 4> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = values[i].toStdString();
-    StrengthCircleChart({texts[0], texts[1], texts[2], texts[3]}, *page);
+    drawStrengthCircle(values, *page);
     return page->EndDoc();
 }
 

@@ -8,8 +8,12 @@ class QWidget;
 
 namespace tessaly {
 
+class DrawSurface;
 class Printer;
 struct StyleDescription;
+
+// The Strength Circle of the four value texts, Red, Yellow, Blue, Green.
+void drawStrengthCircle(const ValueTexts& values, DrawSurface& surface);
 
 // What the program prints. Each returns false when the printer failed at any step; what
 // to tell the person is the caller's to decide.

@@ -16,10 +16,7 @@ namespace tessaly {
 AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), shell_(shell)
 {
     setFixedSize(clientSize(ScreenId::frmAbout));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    paintWhite(*this);
 
     Form form(this);
     form.picture("picIcon", Picture::CompanyLogo, {240, 360, 2025, 930});

@@ -1,5 +1,7 @@
 #include "Banner.h"
 
+#include "PainterSurface.h"
+
 #include <QLabel>
 
 namespace tessaly {
@@ -30,8 +32,7 @@ QColor circleColor(std::optional<Color> color)
 {
     if (!color)
         return Qt::black;
-    const Rgb rgb = toRgb(displayColor(*color));
-    return {rgb.red, rgb.green, rgb.blue};
+    return toQColor(displayColor(*color));
 }
 
 } // namespace tessaly

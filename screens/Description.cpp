@@ -1,5 +1,6 @@
 #include "Description.h"
 
+#include "PainterSurface.h"
 #include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Shell.h"
@@ -15,8 +16,7 @@ namespace {
 // The circles of these screens draw green in its darker shade.
 QColor badgeColor(Color c)
 {
-    const Rgb rgb = toRgb(c == Color::Green ? kDarkGreen : displayColor(c));
-    return {rgb.red, rgb.green, rgb.blue};
+    return toQColor(c == Color::Green ? kDarkGreen : displayColor(c));
 }
 
 const char* textBoxName(ScreenId id)

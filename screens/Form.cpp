@@ -230,6 +230,14 @@ QWidget* Form::circle(const char* name, Place at, const QColor& fill, QWidget* i
     return add(new Circle(fill, parentOr(in)), name, at);
 }
 
+void paintWhite(QWidget& window)
+{
+    QPalette white = window.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    window.setPalette(white);
+    window.setAutoFillBackground(true);
+}
+
 void setCircleFill(QWidget* circle, const QColor& fill)
 {
     if (auto* c = dynamic_cast<Circle*>(circle))

@@ -78,6 +78,9 @@ private:
     QWidget* client_;
 };
 
+// Gives a window the white background of every screen.
+void paintWhite(QWidget& window);
+
 // Fills a circle drawn by Form::circle with another colour.
 void setCircleFill(QWidget* circle, const QColor& fill);
 

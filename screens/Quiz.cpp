@@ -28,7 +28,7 @@ QString boxName(int box) { return QStringLiteral("Box %1").arg(box); }
 } // namespace
 
 QuizPage::QuizPage(QuizScreen part, Shell& shell)
-    : ScreenWindow(part == QuizScreen::Quiz ? ScreenId::quiz : ScreenId::quiz2, shell), part_(part)
+    : ScreenWindow(screenOf(part), shell), part_(part)
 {
     addStandardMenus({"mnuedit", "Edit"}, {{"mnuprint", "Print"}});
     onMenu("mnuprint", [this] { printScreen(id(), QStringLiteral("You can not Print the Tessaly at this time!")); });

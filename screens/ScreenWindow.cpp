@@ -23,10 +23,7 @@ ScreenWindow::ScreenWindow(ScreenId id, Shell& shell)
     client_->setFixedSize(clientSize(id));
     setCentralWidget(client_);
 
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    paintWhite(*this);
     client_->setAutoFillBackground(true);
 
     if (info.working)

@@ -146,22 +146,24 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
 void StrengthCircleScreen::Picture1_MouseMove()
 {
     // The chart reads the value boxes afresh at every movement.
-    std::array<std::string, 4> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = values_[i]->text().toStdString();
     chart_->drawOn([&](QPainter& painter) {
         PainterSurface surface(painter);
-        StrengthCircleChart({texts[0], texts[1], texts[2], texts[3]}, surface);
+        drawStrengthCircle(boxTexts(), surface);
     });
 }
 
 void StrengthCircleScreen::Print_Click()
 {
-    std::array<QString, 4> values;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = values_[i]->text();
-    reportPrintFailure(printValues(shell().printer(), shell().session().yourColors().userName, values),
+    reportPrintFailure(printValues(shell().printer(), shell().session().yourColors().userName, boxTexts()),
                        QStringLiteral("You can not Print your Values at this time!"));
+}
+
+ValueTexts StrengthCircleScreen::boxTexts() const
+{
+    ValueTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = values_[i]->text();
+    return texts;
 }
 
 void StrengthCircleScreen::showValues()
