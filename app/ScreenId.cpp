@@ -1,5 +1,7 @@
 #include "ScreenId.h"
 
+#include "Product.h"
+
 #include <algorithm>
 #include <array>
 
@@ -10,7 +12,7 @@ using enum ScreenId;
 constexpr auto S = FrameKind::Sizable;
 constexpr auto C = Placement::Centred;
 constexpr std::string_view kTutorialTitle = "Corvane--Treat people as they NEED to be treated!";
-constexpr std::string_view kTitle = "Corvane Tessaly";
+constexpr std::string_view kTitle = kCompanyTitle;
 
 constexpr ScreenInfo description(ScreenId id, std::string_view name)
 {

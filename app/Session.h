@@ -4,6 +4,7 @@
 #include "Color.h"
 #include "Scoring.h"
 #include "ScreenId.h"
+#include "ValueTexts.h"
 
 #include <QObject>
 #include <QString>
@@ -12,8 +13,6 @@
 #include <optional>
 
 namespace tessaly {
-
-using ValueTexts = std::array<QString, 4>; // one text per colour, in Color order
 
 // What one run holds, grouped by the screen that owns each field. Throwing a screen
 // away resets exactly its group. Texts that the rules read back are kept as text,

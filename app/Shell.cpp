@@ -2,6 +2,7 @@
 
 #include "Completeness.h"
 #include "Dialogs.h"
+#include "Product.h"
 #include "ScreenFlow.h"
 #include "Scoring.h"
 #include "Session.h"
@@ -95,7 +96,7 @@ void Shell::startQuestionnaire()
 {
     QString name;
     while (name.isEmpty()) {
-        name = dialogs_.inputText(parentFor(ScreenId::Intro), kNamePrompt, QStringLiteral("Corvane Tessaly"));
+        name = dialogs_.inputText(parentFor(ScreenId::Intro), kNamePrompt, QString::fromUtf8(kCompanyTitle));
         if (name.isEmpty())
             dialogs_.inform(parentFor(ScreenId::Intro), MessageKind::Notice, kNameMissing);
     }

@@ -13,12 +13,6 @@ int sixteenthsOfDegree(double radians) { return static_cast<int>(std::lround(rad
 
 } // namespace
 
-QColor toQColor(ColorRef color)
-{
-    const Rgb rgb = toRgb(color);
-    return {rgb.red, rgb.green, rgb.blue};
-}
-
 PainterSurface::PainterSurface(QPainter& painter)
     : painter_(painter), scale_(painter.device()->logicalDpiX() / 1440.0)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtColor.h"
 #include "StrengthCircleChart.h"
 
 #include <QColor>
@@ -7,9 +8,6 @@
 class QPainter;
 
 namespace tessaly {
-
-// A 24-bit colour with red in the low byte, as Qt knows it.
-QColor toQColor(ColorRef color);
 
 // A DrawSurface on any QPainter device: a widget, an image or a printer page. Layout units
 // are converted with the device's logical resolution.

@@ -1,13 +1,12 @@
 #include "QtDialogs.h"
 
+#include "Product.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace tessaly {
 namespace {
-
-const QString kCompanyTitle = QStringLiteral("Corvane Tessaly");
-const QString kApplicationTitle = QStringLiteral("Tessaly");
 
 QMessageBox::Icon iconOf(MessageKind kind)
 {
@@ -20,13 +19,16 @@ QMessageBox::Icon iconOf(MessageKind kind)
     }
 }
 
-QString titleOf(MessageKind kind) { return kind == MessageKind::Notice ? kApplicationTitle : kCompanyTitle; }
+QString titleOf(MessageKind kind)
+{
+    return QString::fromUtf8(kind == MessageKind::Notice ? kApplicationTitle : kCompanyTitle);
+}
 
 } // namespace
 
 bool QtDialogs::ask(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kCompanyTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kCompanyTitle), text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Session.h"
+#include "ValueTexts.h"
 
 #include <QString>
 

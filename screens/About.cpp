@@ -3,6 +3,7 @@
 #include "Content.h"
 #include "EmbeddedText.h"
 #include "Form.h"
+#include "Product.h"
 #include "ScreenFlow.h"
 #include "ScreenId.h"
 #include "Shell.h"
@@ -20,7 +21,7 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
 
     Form form(this);
     form.picture("picIcon", Picture::CompanyLogo, {240, 360, 2025, 930});
-    form.label("lblTitle", QStringLiteral("Corvane Tessaly"), {2400, 360, 2565, 480});
+    form.label("lblTitle", QString::fromUtf8(kCompanyTitle), {2400, 360, 2565, 480});
     auto* version = form.label("lblVersion", {}, {2400, 600, 2205, 225});
     form.label("lblDescription", contentLine(embedded::aboutDescription()), {2400, 1200, 2205, 690});
     form.line("Line1", 120, 1920, 5040, 1920, QColor(128, 128, 128));
@@ -30,7 +31,7 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
 
     // Creation gives the box its title and version.
     setWindowTitle(titleOf(ScreenId::frmAbout));
-    version->setText(QStringLiteral("Version 6.1"));
+    version->setText(versionText());
 
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

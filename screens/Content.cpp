@@ -1,5 +1,7 @@
 #include "Content.h"
 
+#include "Product.h"
+
 namespace tessaly {
 
 QStringList contentLines(std::string_view text)
@@ -15,5 +17,7 @@ QString contentLine(std::string_view text)
     const QStringList lines = contentLines(text);
     return lines.isEmpty() ? QString() : lines.front();
 }
+
+QString versionText() { return QStringLiteral("Version ") + QString::fromUtf8(kVersion); }
 
 } // namespace tessaly

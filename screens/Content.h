@@ -11,5 +11,7 @@ namespace tessaly {
 QStringList contentLines(std::string_view text);
 // The first line of a compiled-in text file.
 QString contentLine(std::string_view text);
+// "Version 6.1", as the splash screen and the About box show it.
+QString versionText();
 
 } // namespace tessaly

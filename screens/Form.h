@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtColor.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -29,10 +31,6 @@ constexpr Place pixels(int left, int top, int width, int height)
 
 QRect toPixels(const Place& place);
 
-inline const QColor kRed{255, 0, 0};
-inline const QColor kBlue{0, 0, 255};
-inline const QColor kGreenText{0, 128, 0};
-inline const QColor kButtonGrey{192, 192, 192};
 
 // How a text control looks. Labels wrap at word boundaries within their width.
 struct Look {

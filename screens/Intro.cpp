@@ -94,7 +94,7 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
     for (std::size_t i = 0; i < kSampleRows.size(); ++i) {
         auto* definition = f.button(kSampleRows[i].definition, {}, {7320, kSampleRows[i].definitionTop, 255, 255});
         QPalette grey = definition->palette();
-        grey.setColor(QPalette::Button, kButtonGrey);
+        grey.setColor(QPalette::Button, kLightGrey);
         definition->setPalette(grey);
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(words[i].caption)));
         connect(definition, &QPushButton::clicked, this, [this, i] {

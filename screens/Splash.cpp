@@ -2,6 +2,7 @@
 
 #include "Content.h"
 #include "EmbeddedText.h"
+#include "Product.h"
 #include "ScreenFlow.h"
 #include "Shell.h"
 
@@ -47,7 +48,7 @@ SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, she
     const Look motto{.family = QStringLiteral("Times New Roman"), .points = 18, .bold = true};
     f.picture("Picture1", Picture::ProgrammeLogo, {1200, 120, 3855, 1815});
     f.label("Label1", QStringLiteral("Treat People as they"), {1560, 1920, 3855, 615}, motto);
-    const QColor need[] = {kRed, QColor(255, 255, 0), kBlue, kGreenText};
+    const QColor need[] = {kRed, kYellow, kBlue, kGreenText};
     const char* names[] = {"Label3", "Label4", "Label5", "Label6"};
     const int lefts[] = {1320, 1680, 2040, 2400};
     const int widths[] = {495, 495, 615, 375};
@@ -66,9 +67,9 @@ SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, she
             {.family = QStringLiteral("Arial"), .points = 8.25});
 
     // Creation fills in the product name and version; the labels fit themselves to them.
-    product->setText(QStringLiteral("Tessaly"));
+    product->setText(QString::fromUtf8(kApplicationTitle));
     product->adjustSize();
-    version->setText(QStringLiteral("Version 6.1"));
+    version->setText(versionText());
     version->adjustSize();
 
     for (QWidget* child : frame->findChildren<QWidget*>()) {

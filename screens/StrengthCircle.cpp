@@ -80,7 +80,6 @@ struct Caption {
     QColor color;
 };
 
-const QColor kLightGrey{192, 192, 192};
 
 } // namespace
 
@@ -102,9 +101,9 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
 
     const std::array<ValueBox, 4> boxes{{
         {"Text1", 2160, kRed, Qt::white},
-        {"Text2", 2880, QColor(255, 255, 0), Qt::black},
+        {"Text2", 2880, kYellow, Qt::black},
         {"Text3", 3600, kBlue, Qt::white},
-        {"Text4", 4320, QColor(0, 192, 0), Qt::black},
+        {"Text4", 4320, kDarkGreenFill, Qt::black},
     }};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto& b = boxes[i];
@@ -116,7 +115,7 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
     }
     const std::array<Caption, 4> captions{{
         {"Label1", "  RED Value", 2400, 735, kRed},
-        {"Label2", "  YELLOW Value", 3120, 735, QColor(255, 255, 0)},
+        {"Label2", "  YELLOW Value", 3120, 735, kYellow},
         {"Label3", "  BLUE Value", 3840, 615, kBlue},
         {"Label4", "  GREEN Value", 4440, 495, kGreenText},
     }};

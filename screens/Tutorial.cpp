@@ -21,8 +21,6 @@ const QString kTimes = QStringLiteral("Times New Roman");
 const QColor kNavy{0, 0, 128};
 const QColor kOlive{128, 128, 0};
 const QColor kGrey{128, 128, 128};
-const QColor kYellow{255, 255, 0};
-const QColor kDarkGreenFill{0, 192, 0};
 
 Look times(double points, const QColor& color = Qt::black, bool bold = false, bool underline = false)
 {
@@ -88,14 +86,14 @@ namespace {
 std::vector<ColourPage> colourPages()
 {
     return {
-        {Step6, "DIRECTORS [RED]", QColor(255, 0, 0), QColor(255, 0, 0), {24, 72}, 104, {496, 72}, 40, 128, 144, 416,
+        {Step6, "DIRECTORS [RED]", kRed, kRed, {24, 72}, 104, {496, 72}, 40, 128, 144, 416,
          {"Take charge", "Control oriented", "Competitive", "Motivated to be number one", "Task focused", "Achievers",
           "Strong willed", "Impatient", "Busy"},
          embedded::step6Traits()},
-        {step7, "THINKERS [GREEN]", QColor(0, 128, 0), kDarkGreenFill, {0, 8}, 48, {488, 16}, 16, 104, 88, 384,
+        {step7, "THINKERS [GREEN]", kGreenText, kDarkGreenFill, {0, 8}, 48, {488, 16}, 16, 104, 88, 384,
          {"Careful", "Precise", "Proper", "Private", "Reserved", "Logical", "Inventive", "Contemplative"},
          embedded::step7Traits()},
-        {step8, "RELATERS [BLUE]", QColor(0, 0, 255), QColor(0, 0, 255), {0, 8}, 48, {488, 24}, 8, 104, 96, 344,
+        {step8, "RELATERS [BLUE]", kBlue, kBlue, {0, 8}, 48, {488, 24}, 8, 104, 96, 344,
          {"Easygoing", "Slower paced", "Diplomatic", "Persevering", "Modest", "Accommodating", "Neighborly"},
          embedded::step8Traits()},
         {step9, "SOCIALIZERS [YELLOW]", kYellow, kYellow, {0, 0}, 32, {488, 0}, 16, 104, 64, 408,
@@ -150,12 +148,12 @@ TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
 
 void TutorialPage::buildStepOne()
 {
-    const QColor circles[] = {QColor(255, 0, 0), QColor(0, 0, 255), kYellow, kDarkGreenFill};
+    const QColor circles[] = {kRed, kBlue, kYellow, kDarkGreenFill};
     const int lefts[] = {40, 176, 336, 472};
     for (int i = 0; i < 4; ++i)
         form().circle("Shape1", pixels(lefts[i], 24, 41, 41), circles[i]);
 
-    const Look blue = times(9.75, QColor(0, 0, 255));
+    const Look blue = times(9.75, kBlue);
     struct Statement {
         int top;
         int height;
@@ -186,8 +184,8 @@ void TutorialPage::buildStepTwo()
     const QStringList values = contentLines(embedded::coreValues());
     for (int i = 0; i < values.size(); ++i) {
         const int top = 48 + 40 * i;
-        f.label("Label2", values[i].left(1), pixels(32, top, 32, 41), times(26.25, QColor(255, 0, 0), true));
-        f.label("Label3", values[i].mid(1), pixels(64, top + 6, 300, 33), times(20.25, QColor(255, 0, 0), true));
+        f.label("Label2", values[i].left(1), pixels(32, top, 32, 41), times(26.25, kRed, true));
+        f.label("Label3", values[i].mid(1), pixels(64, top + 6, 300, 33), times(20.25, kRed, true));
     }
     f.picture("Picture1", Picture::CompanyLogo, pixels(424, 104, 137, 49));
     f.label("Label4", QStringLiteral("Integrity and Honesty, Respect and Safety"), pixels(32, 296, 352, 25),
@@ -208,7 +206,7 @@ void TutorialPage::buildStepThree()
     f.label("Label3", contentLine(embedded::step3Paragraph()), pixels(24, 136, 545, 81), times(14.25, kNavy));
     f.label("Label4", QStringLiteral("THE PLATINUM RULE"), pixels(192, 224, 260, 25), times(14.25, kGrey, true, true));
     f.label("Label5", QStringLiteral("Treat people as they"), pixels(192, 272, 260, 33), times(18));
-    const QColor need[] = {QColor(255, 0, 0), kYellow, QColor(0, 0, 255), QColor(0, 128, 0)};
+    const QColor need[] = {kRed, kYellow, kBlue, kGreenText};
     const QString word = QStringLiteral("NEED");
     for (int i = 0; i < 4; ++i)
         f.label("Label6", word.mid(i, 1), pixels(184 + 24 * i, 312, 25, 41), times(24, need[i], true, true));
@@ -220,8 +218,8 @@ void TutorialPage::buildStepFour()
     Form& f = form();
     f.label("Label1", QStringLiteral("THE PLATINUM RULE"), pixels(192, 8, 260, 25), times(14.25, kGrey, true, true));
     f.label("Label2", QStringLiteral("Treat people as they need / want to be treated."), pixels(24, 88, 545, 25),
-            times(14.25, QColor(255, 0, 0)));
-    f.label("Label3", contentLine(embedded::step4Paragraph()), pixels(24, 120, 545, 129), times(9.75, QColor(0, 0, 255)));
+            times(14.25, kRed));
+    f.label("Label3", contentLine(embedded::step4Paragraph()), pixels(24, 120, 545, 129), times(9.75, kBlue));
     struct Style {
         const char* text;
         QColor color;
@@ -229,8 +227,8 @@ void TutorialPage::buildStepFour()
         int top;
     };
     const Style styles[] = {
-        {"RED:   THE DIRECTOR", QColor(255, 0, 0), 32, 272},
-        {"GREEN:    THE THINKER", QColor(0, 128, 0), 304, 272},
+        {"RED:   THE DIRECTOR", kRed, 32, 272},
+        {"GREEN:    THE THINKER", kGreenText, 304, 272},
         {"BLUE: THE RELATOR", QColor(0, 0, 192), 32, 312},
         {"YELLOW:  THE SOCIALIZER", kYellow, 304, 312},
     };
