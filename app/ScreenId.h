@@ -12,6 +12,7 @@
 namespace tessaly {
 
 // Every window of the program. The names are the ones users and tests know them by.
+// clang-format off
 enum class ScreenId {
     frmSplash,
     step1, step2, step3, step4, step5, Step6, step7, step8, step9,
@@ -20,17 +21,18 @@ enum class ScreenId {
     yellowred, yellowblue, yellowgreen, greenred, greenblue, greenyellow,
     frmAbout, Printcolor, manquiz, mangraph, Icon,
 };
+// clang-format on
 
 enum class FrameKind {
     Sizable,
-    Fixed,       // fixed single border with a title bar
-    NoTitle,     // fixed border, no title bar, no window buttons
+    Fixed, // fixed single border with a title bar
+    NoTitle, // fixed border, no title bar, no window buttons
     FixedDialog, // fixed dialog frame
 };
 
 enum class Placement {
     Centred,
-    FixedQuiz,     // client area at 2145, 1770 layout units from the screen's top-left
+    FixedQuiz, // client area at 2145, 1770 layout units from the screen's top-left
     SystemDefault, // wherever the window system puts it
 };
 
@@ -38,7 +40,7 @@ struct ScreenInfo {
     ScreenId id;
     std::string_view name;
     std::string_view title;
-    int clientWidth;  // layout units of 1/1440 inch
+    int clientWidth; // layout units of 1/1440 inch
     int clientHeight;
     FrameKind frame;
     Placement placement;

@@ -26,7 +26,7 @@ public:
         ValueTexts partOneTotals{"Text1", "Text2", "Text3", "Text4"};
     };
     struct StrengthCircle {
-        ValueTexts values;  // the coloured value boxes, editable by the user
+        ValueTexts values; // the coloured value boxes, editable by the user
         ValueTexts rawTotals;
     };
     struct YourColors {

@@ -3,8 +3,8 @@
 #include "Completeness.h"
 #include "Dialogs.h"
 #include "Product.h"
-#include "ScreenFlow.h"
 #include "Scoring.h"
+#include "ScreenFlow.h"
 #include "Session.h"
 #include "StyleLibrary.h"
 
@@ -19,8 +19,8 @@ namespace {
 const QString kNewQuestion = QStringLiteral("Do you want to start a new Tessaly session?");
 const QString kExitQuestion =
     QStringLiteral("Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!");
-const QString kNotTakenQuestion = QStringLiteral(
-    "You can not go back to Your Colors because you have not taken the test yet!  Do you want to take the Tessaly now?");
+const QString kNotTakenQuestion = QStringLiteral("You can not go back to Your Colors because you have not taken the "
+                                                 "test yet!  Do you want to take the Tessaly now?");
 const QString kNamePrompt = QStringLiteral("Please enter your name");
 const QString kNameMissing = QStringLiteral("Please Enter Your Name");
 const QString kColorsUnknown =

@@ -22,10 +22,7 @@ const BoxMarks& AnswerSheet::marks(int box) const
     return boxes_[static_cast<std::size_t>(box - 1)];
 }
 
-void AnswerSheet::select(MarkColumn column, int box, int row)
-{
-    const_cast<BoxMarks&>(marks(box)).select(column, row);
-}
+void AnswerSheet::select(MarkColumn column, int box, int row) { const_cast<BoxMarks&>(marks(box)).select(column, row); }
 
 void AnswerSheet::resetScreen(QuizScreen screen)
 {

@@ -23,8 +23,8 @@ std::optional<MissingChoice> findMissingChoice(const AnswerSheet& sheet, QuizScr
 
 std::string missedQuestionMessage(const MissingChoice& missing)
 {
-    return "You have missed a question!  Please decide in Blocknumber " + std::to_string(missing.box)
-           + " which word " + (missing.column == MarkColumn::Most ? "Most" : "Least") + " describes you!";
+    return "You have missed a question!  Please decide in Blocknumber " + std::to_string(missing.box) + " which word "
+        + (missing.column == MarkColumn::Most ? "Most" : "Least") + " describes you!";
 }
 
 } // namespace tessaly

@@ -25,7 +25,8 @@ float chartValue(std::string_view text)
     text = trimmed(text);
     float value = 0.0F;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || value < 0.0F)
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
+        || value < 0.0F)
         return 0.0F;
     return value;
 }

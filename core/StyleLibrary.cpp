@@ -21,6 +21,7 @@ struct Source {
     std::string_view printText;
 };
 
+// clang-format off
 const std::array<Source, 12> kSources{{
     {"redyellow", Color::Red, Color::Yellow, "Red/Yellow - The Directing Socializer", "THE ENTHUSIAST", redyellowText(), redyellowPrint()},
     {"redgreen", Color::Red, Color::Green, "Red/Green - The Directing Thinker", "THE MASTERMIND", redgreenText(), redgreenPrint()},
@@ -35,6 +36,7 @@ const std::array<Source, 12> kSources{{
     {"greenblue", Color::Green, Color::Blue, "Green/Blue - The Thinking Relater", "THE SPECIALIST", greenblueText(), greenbluePrint()},
     {"greenyellow", Color::Green, Color::Yellow, "Green/Yellow - The Thinking Socializer", "THE IMPRESSER", greenyellowText(), greenyellowPrint()},
 }};
+// clang-format on
 
 const std::array<StyleDescription, 12> kStyles = [] {
     std::array<StyleDescription, 12> styles;
@@ -42,8 +44,14 @@ const std::array<StyleDescription, 12> kStyles = [] {
         const Source& s = kSources[i];
         auto printed = splitLines(s.printText);
         const auto headerEnd = printed.begin() + std::min<std::ptrdiff_t>(4, std::ssize(printed));
-        styles[i] = {s.screen, s.first, s.second, s.heading, s.nickname, s.screenText,
-                     {printed.begin(), headerEnd}, {headerEnd, printed.end()}};
+        styles[i] = {s.screen,
+                     s.first,
+                     s.second,
+                     s.heading,
+                     s.nickname,
+                     s.screenText,
+                     {printed.begin(), headerEnd},
+                     {headerEnd, printed.end()}};
     }
     return styles;
 }();
@@ -60,7 +68,8 @@ const StyleDescription* StyleLibrary::byScreen(std::string_view screen)
 
 const StyleDescription* StyleLibrary::byColors(Color first, Color second)
 {
-    const auto it = std::ranges::find_if(kStyles, [&](const auto& s) { return s.first == first && s.second == second; });
+    const auto it =
+        std::ranges::find_if(kStyles, [&](const auto& s) { return s.first == first && s.second == second; });
     return it == kStyles.end() ? nullptr : &*it;
 }
 

@@ -29,6 +29,7 @@ struct BoxRows {
 
 // Box, row, caption, Most adds to, Least takes from, Most circle, Least circle,
 // definition button, blanks after "is:".
+// clang-format off
 constexpr std::array<BoxRows, kBoxCount> kTable{{
     {1, {{
         {"magnetic", Color::Yellow, Color::Yellow, "Option3", "Option8", "Command72", 2},
@@ -199,6 +200,7 @@ constexpr std::array<BoxRows, kBoxCount> kTable{{
         {"helpful", Color::Blue, Color::Blue, "most48", "least48", "Command68", 1},
     }}},
 }};
+// clang-format on
 
 void checkBox(int number)
 {
@@ -220,9 +222,8 @@ WordBank::WordBank()
         box.screen = screenOfBox(source.number);
         for (std::size_t r = 0; r < kRowsPerBox; ++r) {
             const auto& row = source.rows[r];
-            box.words[r] = {row.caption,          row.mostColor,     row.leastColor,
-                            row.mostOption,       row.leastOption,   row.definitionButton,
-                            row.blanksAfterIs,    definitions[b * kRowsPerBox + r]};
+            box.words[r] = {row.caption,     row.mostColor,        row.leastColor,    row.mostOption,
+                            row.leastOption, row.definitionButton, row.blanksAfterIs, definitions[b * kRowsPerBox + r]};
         }
     }
 }

@@ -23,7 +23,7 @@ constexpr QuizScreen screenOfBox(int box) { return box <= 15 ? QuizScreen::Quiz 
 
 struct BoxWord {
     std::string_view caption;
-    std::optional<Color> mostColor;  // none: a Most mark counts for no colour
+    std::optional<Color> mostColor; // none: a Most mark counts for no colour
     std::optional<Color> leastColor; // none: a Least mark counts against no colour
     std::string_view mostOption;
     std::string_view leastOption;

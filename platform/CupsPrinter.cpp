@@ -118,7 +118,8 @@ std::unique_ptr<PrinterPage> CupsPrinter::StartDoc(const QString& title)
     const QByteArray name = printer.printerName().toLocal8Bit();
     return std::make_unique<PdfPage>(title, printer.defaultPageSize(), [name](const QString& file, const QString& job) {
         // CUPS answers with the number of the job it accepted, or 0.
-        return cupsPrintFile(name.constData(), file.toLocal8Bit().constData(), job.toUtf8().constData(), 0, nullptr) > 0;
+        return cupsPrintFile(name.constData(), file.toLocal8Bit().constData(), job.toUtf8().constData(), 0, nullptr)
+            > 0;
     });
 }
 

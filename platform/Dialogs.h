@@ -9,11 +9,11 @@ namespace tessaly {
 // The kinds of message box the program shows. Each kind fixes the buttons, the icon
 // and the title; only the text varies.
 enum class MessageKind {
-    Question,       // Yes and No, Yes the default, no icon, "Corvane Tessaly"
+    Question, // Yes and No, Yes the default, no icon, "Corvane Tessaly"
     WordDefinition, // OK, question mark, "Corvane Tessaly"
     MissedQuestion, // OK, no icon, "Corvane Tessaly"
-    PrintFailure,   // OK, question mark, "Corvane Tessaly"
-    Notice,         // OK, no icon, titled with the application title "Tessaly"
+    PrintFailure, // OK, question mark, "Corvane Tessaly"
+    Notice, // OK, no icon, titled with the application title "Tessaly"
 };
 
 // Modal boxes, kept behind an interface so the rules can be exercised without a

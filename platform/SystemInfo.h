@@ -20,14 +20,14 @@ using RegistryKey = std::uintptr_t;
 class Registry {
 public:
     virtual ~Registry() = default;
-    virtual long RegOpenKeyExA(RegistryRoot root, const std::string& subKey, unsigned long options, unsigned long access,
-                               RegistryKey& key) = 0;
+    virtual long RegOpenKeyExA(RegistryRoot root, const std::string& subKey, unsigned long options,
+                               unsigned long access, RegistryKey& key) = 0;
     virtual long RegQueryValueExA(RegistryKey key, const std::string& valueName, unsigned long reserved,
                                   unsigned long& type, char* data, unsigned long& size) = 0;
     virtual long RegCloseKey(RegistryKey key) = 0;
 };
 
-inline constexpr unsigned long kRegistryString = 1;    // REG_SZ
+inline constexpr unsigned long kRegistryString = 1; // REG_SZ
 inline constexpr unsigned long kKeyAllAccess = 0x2003F; // the access the look-up asks for
 
 struct KeyValue {

@@ -15,8 +15,8 @@ public:
                        RegistryKey& key) override
     {
         HKEY handle = nullptr;
-        const long result = ::RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)), subKey.c_str(), options,
-                                            access, &handle);
+        const long result = ::RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)), subKey.c_str(),
+                                            options, access, &handle);
         key = reinterpret_cast<RegistryKey>(handle);
         return result;
     }
@@ -42,9 +42,8 @@ public:
 std::optional<std::string> WindowsSystemInfoTool::locate()
 {
     WindowsRegistry registry;
-    return systemInfoPathFromRegistry(registry, [](const std::string& path) {
-        return QFileInfo::exists(QString::fromLocal8Bit(path.c_str()));
-    });
+    return systemInfoPathFromRegistry(
+        registry, [](const std::string& path) { return QFileInfo::exists(QString::fromLocal8Bit(path.c_str())); });
 }
 
 bool WindowsSystemInfoTool::launch(const std::string& path)

@@ -33,10 +33,8 @@ bool printValues(Printer& printer, const QString& name, const ValueTexts& values
             return false;
     }
     const QString lines[] = {
-        QStringLiteral("START to Understand ") + name,
-        QStringLiteral("Your Red Value is:  ") + values[0],
-        QStringLiteral("Your Yellow Value is:  ") + values[1],
-        QStringLiteral("Your Blue Value is:  ") + values[2],
+        QStringLiteral("START to Understand ") + name,         QStringLiteral("Your Red Value is:  ") + values[0],
+        QStringLiteral("Your Yellow Value is:  ") + values[1], QStringLiteral("Your Blue Value is:  ") + values[2],
         QStringLiteral("Your Green Value is:  ") + values[3],
     };
     for (const auto& line : lines) {

@@ -35,7 +35,8 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
 
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(sysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(shell_.systemInfo(), shell_.dialogs(), this); });
+    connect(sysInfo, &QPushButton::clicked, this,
+            [this] { StartSysInfo(shell_.systemInfo(), shell_.dialogs(), this); });
 }
 
 void AboutBox::done(int result)

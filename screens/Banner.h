@@ -12,10 +12,10 @@ namespace tessaly {
 // The "S T A R T" "TO UNDERSTAND" banner with the person's two colour circles, shown on
 // Your Colors and repeated on the printable sheet.
 struct BannerPlaces {
-    QPoint strip;        // the red strip, 975 x 3255 layout units
-    Place panel;         // the white panel holding the words and the circles
-    QPoint words;        // "TO UNDERSTAND" inside the panel
-    QPoint firstCircle;  // inside the panel, 975 x 1095
+    QPoint strip; // the red strip, 975 x 3255 layout units
+    Place panel; // the white panel holding the words and the circles
+    QPoint words; // "TO UNDERSTAND" inside the panel
+    QPoint firstCircle; // inside the panel, 975 x 1095
     QPoint secondCircle;
 };
 

@@ -28,12 +28,13 @@ ChooserScreen::ChooserScreen(Shell& shell) : ScreenWindow(ScreenId::choice1, she
     const auto styles = StyleLibrary::all();
     for (std::size_t i = 0; i < styles.size(); ++i) {
         const auto& style = styles[i];
-        const QString caption =
-            QStringLiteral("%1 / %2").arg(QString::fromUtf8(colorName(style.first)), QString::fromUtf8(colorName(style.second)));
+        const QString caption = QStringLiteral("%1 / %2").arg(QString::fromUtf8(colorName(style.first)),
+                                                              QString::fromUtf8(colorName(style.second)));
         const QByteArray name = "Command" + QByteArray::number(static_cast<int>(i) + 1);
         auto* button = form().button(name.constData(), caption, {kColumnLefts[i / 3], kRowTops[i % 3], 1335, 495});
         const ScreenId target = *screenNamed(style.screen);
-        connect(button, &QPushButton::clicked, this, [this, target] { this->shell().flow().navigate(ScreenId::choice1, target); });
+        connect(button, &QPushButton::clicked, this,
+                [this, target] { this->shell().flow().navigate(ScreenId::choice1, target); });
     }
     auto* back = form().button("Command13", QStringLiteral("Back to Your Colors"), {4800, 4320, 1335, 495});
     auto* exit = form().button("Command15", QStringLiteral("Exit"), {1320, 4320, 1335, 495});

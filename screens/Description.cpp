@@ -14,10 +14,7 @@ namespace tessaly {
 namespace {
 
 // The circles of these screens draw green in its darker shade.
-QColor badgeColor(Color c)
-{
-    return toQColor(c == Color::Green ? kDarkGreen : displayColor(c));
-}
+QColor badgeColor(Color c) { return toQColor(c == Color::Green ? kDarkGreen : displayColor(c)); }
 
 const char* textBoxName(ScreenId id)
 {
@@ -83,9 +80,10 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
         reportPrintFailure(printDescription(this->shell().printer(), style),
                            QStringLiteral("You can not Print the text at this time!"));
     });
-    auto* back = f.button(id == ScreenId::bluered ? "Command5" : "Command4", QStringLiteral("Back to Color Description"),
-                          pixels(360, 336, 89, 33));
-    connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(this->id(), ScreenId::choice1); });
+    auto* back = f.button(id == ScreenId::bluered ? "Command5" : "Command4",
+                          QStringLiteral("Back to Color Description"), pixels(360, 336, 89, 33));
+    connect(back, &QPushButton::clicked, this,
+            [this] { this->shell().flow().navigate(this->id(), ScreenId::choice1); });
 }
 
 } // namespace tessaly

@@ -59,11 +59,14 @@ protected:
         circle.rect = QRect(width() - size - 1, (height() - size) / 2, size, size);
         painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, circle);
         const QRect words = rect().adjusted(0, 0, -size - 4, 0);
-        painter.drawItemText(words, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text(), QPalette::WindowText);
+        painter.drawItemText(words, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text(),
+                             QPalette::WindowText);
         if (hasFocus()) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
-            focus.rect = painter.fontMetrics().boundingRect(words, Qt::AlignLeft | Qt::AlignVCenter, text()).adjusted(-1, 0, 1, 0);
+            focus.rect = painter.fontMetrics()
+                             .boundingRect(words, Qt::AlignLeft | Qt::AlignVCenter, text())
+                             .adjusted(-1, 0, 1, 0);
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }
@@ -108,7 +111,8 @@ protected:
         painter.setBrush(fill_);
         // A circle, not an ellipse: as wide as the narrower side of its box, centred in it.
         const qreal diameter = std::min(width(), height()) - 1.0;
-        painter.drawEllipse(QRectF(QRectF(rect()).center() - QPointF(diameter / 2, diameter / 2), QSizeF(diameter, diameter)));
+        painter.drawEllipse(
+            QRectF(QRectF(rect()).center() - QPointF(diameter / 2, diameter / 2), QSizeF(diameter, diameter)));
     }
 
 private:

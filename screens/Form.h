@@ -31,7 +31,6 @@ constexpr Place pixels(int left, int top, int width, int height)
 
 QRect toPixels(const Place& place);
 
-
 // How a text control looks. Labels wrap at word boundaries within their width.
 struct Look {
     QString family = QStringLiteral("MS Sans Serif");

@@ -54,7 +54,8 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
     for (std::size_t i = 0; i < 5; ++i)
         f.label("Label14", color.mid(static_cast<qsizetype>(i), 1), {letterLefts[i], 120, 255, 495},
                 {.points = 13.5, .text = letterColors[i]});
-    f.label("Label13", QStringLiteral("Print the Manual Version of the Tessaly."), {4080, 840, 1815, 495}, {.text = kRed});
+    f.label("Label13", QStringLiteral("Print the Manual Version of the Tessaly."), {4080, 840, 1815, 495},
+            {.text = kRed});
     auto* manual = f.button("Command4", QStringLiteral("Print Manual Tessaly"), {5880, 720, 975, 735});
     connect(manual, &QPushButton::clicked, this, [this] {
         reportPrintFailure(printPaperVersion(this->shell().printer()),
@@ -62,14 +63,17 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
     });
     f.picture("Picture1", Picture::CompanyLogo, {7440, 1080, 2055, 975});
     f.label("Label1",
-            QStringLiteral("Welcome to the Corvane Tessaly.  By completing this short quiz, you will soon know your true Colors!"),
-            {480, 2040, 5775, 1215}, {.family = QStringLiteral("Times New Roman"), .points = 14.25, .bold = true, .text = kBlue});
+            QStringLiteral(
+                "Welcome to the Corvane Tessaly.  By completing this short quiz, you will soon know your true Colors!"),
+            {480, 2040, 5775, 1215},
+            {.family = QStringLiteral("Times New Roman"), .points = 14.25, .bold = true, .text = kBlue});
     f.line("Line1", 7200, 2520, 9600, 2520);
     f.line("Line2", 9600, 2520, 9600, 5520);
     f.line("Line3", 7200, 5520, 9600, 5520);
     f.line("Line4", 7200, 2520, 7200, 5520);
     f.label("Label5",
-            QStringLiteral("Read the four words in the box, see bottom right, while thinking about how you act and feel at work."),
+            QStringLiteral(
+                "Read the four words in the box, see bottom right, while thinking about how you act and feel at work."),
             {3240, 2880, 3255, 735});
     f.label("Label9", QStringLiteral("Most Like You"), {8640, 2880, 495, 855}, {.text = kRed});
     f.label("Label10", QStringLiteral("Least Like You"), {9120, 2880, 495, 855}, {.text = kBlue});
@@ -79,14 +83,16 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
     QGroupBox* frame1 = f.frame("Frame1", QStringLiteral("Color Combinations"), {240, 3720, 2655, 2415});
     frame1->setAutoFillBackground(true);
     f.label("Label13",
-            QStringLiteral("To learn more about the Color Combinations and skip taking the Tessaly, press \"The Colors\" button."),
+            QStringLiteral(
+                "To learn more about the Color Combinations and skip taking the Tessaly, press \"The Colors\" button."),
             {240, 600, 2175, 1215}, {}, frame1);
     auto* colors = f.button("Command2", QStringLiteral("The Colors"), {720, 1680, 1215, 495}, frame1);
 
-    f.label("Label6",
-            QStringLiteral("Select the one word that you feel is MOST like You.  Click to blacken the circle after that "
-                           "particular word in the MOST column."),
-            {3240, 3720, 3255, 735});
+    f.label(
+        "Label6",
+        QStringLiteral("Select the one word that you feel is MOST like You.  Click to blacken the circle after that "
+                       "particular word in the MOST column."),
+        {3240, 3720, 3255, 735});
 
     // The definition buttons, then the Most column, then the Least column: Tab goes from
     // one to the next and the arrow keys move within a column.
@@ -98,7 +104,8 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
         definition->setPalette(grey);
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(words[i].caption)));
         connect(definition, &QPushButton::clicked, this, [this, i] {
-            this->shell().dialogs().inform(this, MessageKind::WordDefinition, QString::fromUtf8(sampleDefinitions()[i]));
+            this->shell().dialogs().inform(this, MessageKind::WordDefinition,
+                                           QString::fromUtf8(sampleDefinitions()[i]));
         });
     }
     for (const auto column : {MarkColumn::Most, MarkColumn::Least}) {
@@ -120,19 +127,23 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
         }
     }
 
-    f.label("Label7",
-            QStringLiteral("Select only one word that you feel is LEAST like You.  Click to blacken the circle after that "
-                           "particular word in the LEAST column."),
-            {3240, 4560, 3255, 735});
-    f.label("Label8", QStringLiteral("Continue in the same manner, until all boxes are complete."), {3240, 5400, 3255, 495});
+    f.label(
+        "Label7",
+        QStringLiteral("Select only one word that you feel is LEAST like You.  Click to blacken the circle after that "
+                       "particular word in the LEAST column."),
+        {3240, 4560, 3255, 735});
+    f.label("Label8", QStringLiteral("Continue in the same manner, until all boxes are complete."),
+            {3240, 5400, 3255, 495});
     auto* start = f.button("Command1", QStringLiteral("START the Tessaly"), {7560, 5640, 1815, 855});
     f.label("Label11", QStringLiteral("Press the button to the left of the descriptive word for the defintion."),
             {3240, 6120, 3255, 495});
     auto* back = f.button("Command3", QStringLiteral("Back"), {1200, 6360, 615, 495});
 
     connect(start, &QPushButton::clicked, this, [this] { this->shell().startQuestionnaire(); });
-    connect(colors, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::choice1); });
-    connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::step1); });
+    connect(colors, &QPushButton::clicked, this,
+            [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::choice1); });
+    connect(back, &QPushButton::clicked, this,
+            [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::step1); });
 
     followSession([this] { showSampleMarks(); });
 }

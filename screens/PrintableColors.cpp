@@ -11,8 +11,12 @@ namespace tessaly {
 PrintableColorsSheet::PrintableColorsSheet(Shell& shell) : ScreenWindow(ScreenId::Printcolor, shell)
 {
     Form& f = form();
-    const Banner banner = buildBanner(f, {.strip = {0, 0}, .panel = {960, 120, 6615, 3015}, .words = {360, 240},
-                                          .firstCircle = {5520, 240}, .secondCircle = {5520, 1560}});
+    const Banner banner = buildBanner(f,
+                                      {.strip = {0, 0},
+                                       .panel = {960, 120, 6615, 3015},
+                                       .words = {360, 240},
+                                       .firstCircle = {5520, 240},
+                                       .secondCircle = {5520, 1560}});
     // The name lies over the lower part of "TO UNDERSTAND".
     name_ = f.textField("Text2", {}, {360, 1320, 5055, 1335}, kBannerNameLook, banner.panel);
     name_->raise();

@@ -19,7 +19,8 @@ constexpr std::array<int, 4> kCellTops{480, 2400, 4320, 6240};
 constexpr int kRowStep = 360;
 
 // Which box stands in each cell, column by column; 0 leaves the cell to the buttons or the logo.
-constexpr std::array<std::array<int, 4>, 4> kPartOneCells{{{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 0}}};
+constexpr std::array<std::array<int, 4>, 4> kPartOneCells{
+    {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 0}}};
 constexpr std::array<std::array<int, 4>, 4> kPartTwoCells{
     {{16, 17, 18, 19}, {20, 21, 22, 0}, {23, 24, 25, 0}, {26, 27, 28, 0}}};
 
@@ -27,8 +28,7 @@ QString boxName(int box) { return QStringLiteral("Box %1").arg(box); }
 
 } // namespace
 
-QuizPage::QuizPage(QuizScreen part, Shell& shell)
-    : ScreenWindow(screenOf(part), shell), part_(part)
+QuizPage::QuizPage(QuizScreen part, Shell& shell) : ScreenWindow(screenOf(part), shell), part_(part)
 {
     addStandardMenus({"mnuedit", "Edit"}, {{"mnuprint", "Print"}});
     onMenu("mnuprint", [this] { printScreen(id(), QStringLiteral("You can not Print the Tessaly at this time!")); });
@@ -39,7 +39,8 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell)
     constexpr std::array<int, 4> leastLefts{1920, 4560, 7200, 9720};
     for (std::size_t c = 0; c < 4; ++c) {
         form().label("Label1", QStringLiteral("Most Like"), {mostLefts[c], 0, 375, 615}, {.text = kRed});
-        form().label("Label1", QStringLiteral("Least Like"), {leastLefts[c], 0, c == 3 ? 615 : 495, 615}, {.text = kBlue});
+        form().label("Label1", QStringLiteral("Least Like"), {leastLefts[c], 0, c == 3 ? 615 : 495, 615},
+                     {.text = kBlue});
     }
 
     const auto& cells = partOne ? kPartOneCells : kPartTwoCells;
@@ -50,9 +51,11 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell)
         }
     }
 
-    auto* back = form().button("Command73", partOne ? QStringLiteral("Back to Instructions") : QStringLiteral("Back to Part I"),
-                               {8640, 6360, 1215, 615});
-    auto* next = form().button("Command74", partOne ? QStringLiteral("Next to Part II") : QStringLiteral("Next to Strength Circle"),
+    auto* back =
+        form().button("Command73", partOne ? QStringLiteral("Back to Instructions") : QStringLiteral("Back to Part I"),
+                      {8640, 6360, 1215, 615});
+    auto* next = form().button("Command74",
+                               partOne ? QStringLiteral("Next to Part II") : QStringLiteral("Next to Strength Circle"),
                                {8640, 7200, 1215, 615});
     const ScreenId backTo = partOne ? ScreenId::Intro : ScreenId::quiz;
     connect(back, &QPushButton::clicked, this, [this, backTo] { this->shell().flow().navigate(id(), backTo); });
@@ -102,7 +105,8 @@ void QuizPage::buildBox(const WordBox& box, int x, int y)
             const int top = 120 + kRowStep * (row - 1);
             QRadioButton* circle = nullptr;
             if (column == MarkColumn::Most) {
-                circle = form().radio(word.mostOption.data(), caption, {0, top, box.number == 19 ? 1335 : 1215, 255}, words);
+                circle =
+                    form().radio(word.mostOption.data(), caption, {0, top, box.number == 19 ? 1335 : 1215, 255}, words);
                 circle->setAccessibleDescription(QStringLiteral("%1, Most like me").arg(boxLabel));
             } else {
                 circle = form().radio(word.leastOption.data(), {}, {360, top, 255, 255}, least);
@@ -114,7 +118,8 @@ void QuizPage::buildBox(const WordBox& box, int x, int y)
     for (int row = 1; row <= kRowsPerBox; ++row) {
         const auto& word = box.words[static_cast<std::size_t>(row - 1)];
         const QString caption = QString::fromUtf8(word.caption);
-        auto* definition = form().button(word.definitionButton.data(), {}, {x - 360, y + 120 + kRowStep * (row - 1), 255, 255});
+        auto* definition =
+            form().button(word.definitionButton.data(), {}, {x - 360, y + 120 + kRowStep * (row - 1), 255, 255});
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(caption));
         definition->setAccessibleDescription(boxLabel);
         connect(definition, &QPushButton::clicked, this,

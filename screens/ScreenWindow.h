@@ -40,7 +40,7 @@ protected:
     // The drop-down menu with New first and the given items after it, then Exit and
     // About directly on the bar.
     void addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items = {},
-                            const char* exitName = "mnuexit");
+                          const char* exitName = "mnuexit");
     // Runs `handler` when the menu item of that name is chosen.
     void onMenu(const char* name, std::function<void()> handler);
     // Prints the image of a screen's client area; a failure is told with `failure`.

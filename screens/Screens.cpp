@@ -16,6 +16,7 @@ namespace tessaly {
 QWidget* createScreen(ScreenId id, Shell& shell)
 {
     using enum ScreenId;
+    // clang-format off
     switch (id) {
     case frmSplash:
         return new SplashScreen(shell);
@@ -45,6 +46,7 @@ QWidget* createScreen(ScreenId id, Shell& shell)
         // Sheets that are only ever printed.
         return new ScreenWindow(id, shell);
     }
+    // clang-format on
     return nullptr;
 }
 

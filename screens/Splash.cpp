@@ -55,14 +55,21 @@ SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, she
     const QString word = QStringLiteral("NEED");
     for (int i = 0; i < 4; ++i)
         f.label(names[i], word.mid(i, 1), {lefts[i], 2280, widths[i], 615},
-                {.family = QStringLiteral("Times New Roman"), .points = 24, .bold = true, .underline = true, .text = need[i]});
+                {.family = QStringLiteral("Times New Roman"),
+                 .points = 24,
+                 .bold = true,
+                 .underline = true,
+                 .text = need[i]});
     f.label("Label2", QStringLiteral("to be treated"), {2880, 2400, 2295, 615}, motto);
     f.picture("imgLogo", Picture::CompanyLogo, {240, 3120, 2415, 915}, PictureFit::Fill);
     auto* product = f.label("lblProductName", {}, {3000, 3120, 2610, 615},
                             {.family = QStringLiteral("Arial"), .points = 26.25, .bold = true, .fitText = true});
     auto* version = f.label("lblVersion", {}, {3720, 3720, 1275, 285},
-                            {.family = QStringLiteral("Arial"), .points = 12, .bold = true,
-                             .align = Qt::AlignRight | Qt::AlignTop, .fitText = true});
+                            {.family = QStringLiteral("Arial"),
+                             .points = 12,
+                             .bold = true,
+                             .align = Qt::AlignRight | Qt::AlignTop,
+                             .fitText = true});
     f.label("lblWarning", contentLine(embedded::legalWarning()), {120, 4200, 6255, 435},
             {.family = QStringLiteral("Arial"), .points = 8.25});
 

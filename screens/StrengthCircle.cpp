@@ -80,7 +80,6 @@ struct Caption {
     QColor color;
 };
 
-
 } // namespace
 
 StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId::Graph1, shell)
@@ -133,12 +132,16 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
     }
     auto* printValuesButton = f.button("Command3", QStringLiteral("Print your Values"), {5280, 5880, 1455, 735});
     connect(printValuesButton, &QPushButton::clicked, this, [this] { Print_Click(); });
-    f.label("Label5",
-            QStringLiteral("The Strength Circle indicates the percentage of your primary colors compared to the secondary colors."),
-            {840, 6120, 3375, 735}, {.back = Qt::white});
+    f.label(
+        "Label5",
+        QStringLiteral(
+            "The Strength Circle indicates the percentage of your primary colors compared to the secondary colors."),
+        {840, 6120, 3375, 735}, {.back = Qt::white});
 
-    connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::quiz); });
-    connect(onward, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::Yourcolor1); });
+    connect(back, &QPushButton::clicked, this,
+            [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::quiz); });
+    connect(onward, &QPushButton::clicked, this,
+            [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::Yourcolor1); });
     followSession([this] { showValues(); });
 }
 

@@ -43,6 +43,7 @@ struct PageButtons {
 constexpr Place kBack = pixels(472, 432, 49, 41);
 constexpr Place kNext = pixels(528, 432, 49, 41);
 
+// clang-format off
 constexpr std::array<PageButtons, 9> kPages{{
     {step1, {{{"Command2", "Jump to Tessaly", pixels(16, 416, 89, 41), Intro},
               {"Command1", "Next", pixels(480, 416, 65, 41), step2}}}},
@@ -60,6 +61,7 @@ constexpr std::array<PageButtons, 9> kPages{{
     {step8, {{{"Command2", "Back", kBack, step7}, {"Command1", "Next", kNext, step9}}}},
     {step9, {{{"Command2", "Back", kBack, step8}, {"Command1", "Next", kNext, Intro}}}},
 }};
+// clang-format on
 
 } // namespace
 
@@ -85,6 +87,7 @@ namespace {
 
 std::vector<ColourPage> colourPages()
 {
+    // clang-format off
     return {
         {Step6, "DIRECTORS [RED]", kRed, kRed, {24, 72}, 104, {496, 72}, 40, 128, 144, 416,
          {"Take charge", "Control oriented", "Competitive", "Motivated to be number one", "Task focused", "Achievers",
@@ -101,6 +104,7 @@ std::vector<ColourPage> colourPages()
           "Expressive", "Instinctive"},
          embedded::step9Traits()},
     };
+    // clang-format on
 }
 
 } // namespace
@@ -159,6 +163,7 @@ void TutorialPage::buildStepOne()
         int height;
         const char* text;
     };
+    // clang-format off
     const Statement statements[] = {
         {80, 32, "Effective communication is known to be the key to success both at home and at work."},
         {112, 48, "By discovering our colors we will be a step closer to achieving our goal of working together as a "
@@ -173,6 +178,7 @@ void TutorialPage::buildStepOne()
                   "with them."},
         {368, 40, "4.  Knowing your colors and the colors of others will help you support the core values."},
     };
+    // clang-format on
     for (const auto& s : statements)
         form().label("Label1", QString::fromUtf8(s.text), pixels(16, s.top, 545, s.height), blue);
 }
@@ -201,7 +207,8 @@ void TutorialPage::buildStepThree()
     Form& f = form();
     f.label("Label1", QStringLiteral("GOLDEN RULE"), pixels(24, 16, 200, 25), times(14.25, kOlive, true, true));
     f.label("Label2",
-            QStringLiteral("Do unto others as you would have done unto you or treat others as you would like to be treated."),
+            QStringLiteral(
+                "Do unto others as you would have done unto you or treat others as you would like to be treated."),
             pixels(24, 48, 545, 81), times(14.25, kNavy));
     f.label("Label3", contentLine(embedded::step3Paragraph()), pixels(24, 136, 545, 81), times(14.25, kNavy));
     f.label("Label4", QStringLiteral("THE PLATINUM RULE"), pixels(192, 224, 260, 25), times(14.25, kGrey, true, true));
@@ -252,8 +259,9 @@ void TutorialPage::buildColourPage(const ColourPage& page)
     Form& f = form();
     if (page.page == Step6)
         f.label("Label1",
-                QStringLiteral("Let's have a look at some of the traits of each color and then we'll take a peek at how the "
-                               "two primary colors influence the way we are:"),
+                QStringLiteral(
+                    "Let's have a look at some of the traits of each color and then we'll take a peek at how the "
+                    "two primary colors influence the way we are:"),
                 pixels(24, 16, 545, 41), times(12));
     f.label("Label2", QString::fromLatin1(page.title), pixels(page.titleAt.x(), page.titleAt.y(), 300, 25),
             times(12, page.text, true));
@@ -268,7 +276,8 @@ void TutorialPage::buildColourPage(const ColourPage& page)
         const int top = page.firstRowTop + step * i;
         const int wordWidth = page.words[i] == QStringLiteral("Accommodating") ? 89 : 81;
         f.label("Label4", page.words[i], pixels(page.wordLeft, top, wordWidth, step), times(9.75, page.text, true));
-        f.label("Label5", sentences.value(i), pixels(page.sentenceLeft, top, 584 - page.sentenceLeft, step), times(9.75));
+        f.label("Label5", sentences.value(i), pixels(page.sentenceLeft, top, 584 - page.sentenceLeft, step),
+                times(9.75));
     }
 }
 

@@ -27,8 +27,12 @@ YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourco
     auto* others = f.button("Command4", QStringLiteral("Learn More About Others"), {8400, 2520, 1575, 735});
     auto* discover = f.button("Command3", QStringLiteral("Discover Your Colors"), {8400, 1560, 1575, 735});
     name_ = f.textField("Text1", {}, {1800, 2160, 5055, 1335}, kBannerNameLook);
-    const Banner banner = buildBanner(f, {.strip = {600, 360}, .panel = {1560, 480, 6375, 3015}, .words = {240, 480},
-                                          .firstCircle = {5400, 240}, .secondCircle = {5400, 1560}});
+    const Banner banner = buildBanner(f,
+                                      {.strip = {600, 360},
+                                       .panel = {1560, 480, 6375, 3015},
+                                       .words = {240, 480},
+                                       .firstCircle = {5400, 240},
+                                       .secondCircle = {5400, 1560}});
     firstCircle_ = banner.firstCircle;
     secondCircle_ = banner.secondCircle;
     auto* exit = f.button("Command2", QStringLiteral("Exit"), {1080, 3840, 1335, 615});
@@ -40,10 +44,13 @@ YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourco
     setTabOrder(discover, others);
     setTabOrder(others, exit);
 
-    connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) { this->shell().session().setYourColorsName(text); });
-    connect(back, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::Graph1); });
+    connect(name_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { this->shell().session().setYourColorsName(text); });
+    connect(back, &QPushButton::clicked, this,
+            [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::Graph1); });
     connect(discover, &QPushButton::clicked, this, [this] { this->shell().discoverYourColors(); });
-    connect(others, &QPushButton::clicked, this, [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::choice1); });
+    connect(others, &QPushButton::clicked, this,
+            [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::choice1); });
     connect(exit, &QPushButton::clicked, this, [this] { this->shell().exitProgram(ScreenId::Yourcolor1); });
     followSession([this] { showSession(); });
 }

@@ -94,7 +94,8 @@ std::vector<std::string_view> splitLines(std::string_view text)
 // Code points of well-formed UTF-8: every byte except the 0b10xxxxxx continuation bytes.
 int codePoints(std::string_view s)
 {
-    return static_cast<int>(std::ranges::count_if(s, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<int>(
+        std::ranges::count_if(s, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 int occurrences(std::string_view text, std::string_view what)

@@ -99,12 +99,14 @@ TEST(Scoring, GraphValuesAtTheBandEdges)
         int raw;
         int value;
     };
+    // clang-format off
     const Case cases[] = {
         {R, -20, 1}, {R, -19, 2}, {R, -27, 1}, {R, 0, 21}, {R, 1, 21}, {R, 15, 27}, {R, 16, 28}, {R, 27, 28},
         {Y, -17, 1}, {Y, -16, 2}, {Y, 15, 27}, {Y, 16, 28}, {Y, -26, 1}, {Y, 28, 28},
         {B, -8, 2}, {B, -7, 3}, {B, 21, 26}, {B, 22, 27}, {B, 26, 27},
         {G, -12, 2}, {G, -11, 3}, {G, -10, 4}, {G, -9, 4}, {G, 19, 27}, {G, 24, 27},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(graphValue(c.color, c.raw), c.value) << colorName(c.color) << " " << c.raw;
 }
@@ -116,6 +118,7 @@ TEST(Scoring, TiesAreSeparatedOnceInOrderAndChooseTheColours)
         ColorValues separated;
         ColorChoice colors;
     };
+    // clang-format off
     const Case cases[] = {
         {{21, 21, 10, 21}, {22, 21, 10, 22}, {G, R}},
         {{20, 10, 10, 11}, {20, 11, 10, 11}, {R, R}},
@@ -125,6 +128,7 @@ TEST(Scoring, TiesAreSeparatedOnceInOrderAndChooseTheColours)
         {{5, 3, 3, 20}, {5, 4, 3, 20}, {G, R}},
         {{5, 6, 20, 3}, {5, 6, 20, 3}, {B, Y}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const auto separated = separateTies(c.values);
         EXPECT_EQ(separated, c.separated);
@@ -139,6 +143,7 @@ TEST(Scoring, ChoosingColoursFromRawValues)
         ColorChoice colors;
     };
     // Applied to values that were never separated, as the description choice does.
+    // clang-format off
     const Case cases[] = {
         {{20, 12, 8, 5}, {R, Y}},
         {{5, 9, 20, 9}, {B, R}},
@@ -146,6 +151,7 @@ TEST(Scoring, ChoosingColoursFromRawValues)
         {{20, 7, 7, 3}, {R, R}},
         {{15, 10, 5, 20}, {G, R}},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(chooseColors(c.values), c.colors);
 }

@@ -77,8 +77,8 @@ TEST(StrengthCircleChart, TextThatIsNotAUsableNumberCountsAsZero)
         float value;
     };
     const Case cases[] = {
-        {"", 0}, {"   ", 0}, {"abc", 0}, {"12abc", 0}, {"-5", 0}, {"1e40", 0}, {"nan", 0}, {"inf", 0},
-        {huge, 0}, {"0", 0}, {"20", 20}, {" 20 ", 20}, {"2.5", 2.5F}, {"1e3", 1000},
+        {"", 0},    {"   ", 0}, {"abc", 0}, {"12abc", 0}, {"-5", 0},    {"1e40", 0},   {"nan", 0},
+        {"inf", 0}, {huge, 0},  {"0", 0},   {"20", 20},   {" 20 ", 20}, {"2.5", 2.5F}, {"1e3", 1000},
     };
     for (const auto& c : cases)
         EXPECT_EQ(chartValue(c.text), c.value) << "'" << c.text.substr(0, 20) << "'";

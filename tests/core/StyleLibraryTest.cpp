@@ -22,7 +22,7 @@ std::string heading(Color first, Color second)
     const char* adjectives[] = {"Directing", "Socializing", "Relating", "Thinking"};
     const char* nouns[] = {"Director", "Socializer", "Relater", "Thinker"};
     return std::string(colorName(first)) + "/" + std::string(colorName(second)) + " - The " + adjectives[indexOf(first)]
-           + " " + nouns[indexOf(second)];
+        + " " + nouns[indexOf(second)];
 }
 
 } // namespace
@@ -47,7 +47,7 @@ TEST(StyleLibrary, EveryOrderedPairOfTwoColoursOnce)
 
 TEST(StyleLibrary, FollowsTheChooserOrder)
 {
-    const char* order[] = {"redyellow", "redgreen", "redblue", "bluered", "bluegreen", "blueyellow",
+    const char* order[] = {"redyellow", "redgreen",   "redblue",     "bluered",  "bluegreen", "blueyellow",
                            "yellowred", "yellowblue", "yellowgreen", "greenred", "greenblue", "greenyellow"};
     ASSERT_EQ(StyleLibrary::all().size(), 12u);
     for (std::size_t i = 0; i < 12; ++i)

@@ -91,9 +91,11 @@ TEST(WordBank, ThirteenWordsCountInOneColumnOnly)
         }
     }
     EXPECT_EQ(same, 99);
-    EXPECT_EQ(noMost, (std::set<std::string_view>{"calm", "shy", "humble", "original", "responsive", "fearful", "impartial"}));
-    EXPECT_EQ(noLeast,
-              (std::set<std::string_view>{"goodnatured", "friendly", "attentive", "introspective", "eager", "persuasive"}));
+    EXPECT_EQ(noMost,
+              (std::set<std::string_view>{"calm", "shy", "humble", "original", "responsive", "fearful", "impartial"}));
+    EXPECT_EQ(
+        noLeast,
+        (std::set<std::string_view>{"goodnatured", "friendly", "attentive", "introspective", "eager", "persuasive"}));
 }
 
 TEST(WordBank, ControlNamesAreUniquePerScreenAndLeadBackToTheirWord)
@@ -106,8 +108,10 @@ TEST(WordBank, ControlNamesAreUniquePerScreenAndLeadBackToTheirWord)
                 EXPECT_TRUE(circles.insert(w.mostOption).second);
                 EXPECT_TRUE(circles.insert(w.leastOption).second);
                 EXPECT_TRUE(buttons.insert(w.definitionButton).second);
-                EXPECT_EQ(bank().circleNamed(screen, w.mostOption), (CirclePosition{box.number, row, MarkColumn::Most}));
-                EXPECT_EQ(bank().circleNamed(screen, w.leastOption), (CirclePosition{box.number, row, MarkColumn::Least}));
+                EXPECT_EQ(bank().circleNamed(screen, w.mostOption),
+                          (CirclePosition{box.number, row, MarkColumn::Most}));
+                EXPECT_EQ(bank().circleNamed(screen, w.leastOption),
+                          (CirclePosition{box.number, row, MarkColumn::Least}));
                 EXPECT_EQ(bank().definitionButtonNamed(screen, w.definitionButton), (WordPosition{box.number, row}));
             }
         }
@@ -125,7 +129,8 @@ TEST(WordBank, DefinitionsFollowTheMessagePattern)
 {
     for (const auto& box : bank().boxes()) {
         for (const auto& w : box.words) {
-            const std::string head = "Definition of " + messageName(w.caption) + " is:" + std::string(w.blanksAfterIs, ' ');
+            const std::string head =
+                "Definition of " + messageName(w.caption) + " is:" + std::string(w.blanksAfterIs, ' ');
             SCOPED_TRACE(std::string(w.caption));
             ASSERT_GT(w.definition.size(), head.size());
             EXPECT_EQ(w.definition.substr(0, head.size()), head);

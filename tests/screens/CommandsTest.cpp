@@ -94,8 +94,10 @@ TEST_F(Commands, ExitAnsweredYesDiscardsEveryScreenAndEnds)
         const char* control;
         bool isButton;
     };
-    const Case cases[] = {
-        {Graph1, "mnuexit", false}, {Step6, "exitfrm", false}, {Yourcolor1, "Command2", true}, {choice1, "Command15", true}};
+    const Case cases[] = {{Graph1, "mnuexit", false},
+                          {Step6, "exitfrm", false},
+                          {Yourcolor1, "Command2", true},
+                          {choice1, "Command15", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
         ended = false;

@@ -69,10 +69,8 @@ TEST_F(IntroScreenTest, TextsStandWhereTheInstructionsPutThem)
         QColor color;
     };
     const Case cases[] = {
-        {"Label12", {272, 16, 273, 25}, Qt::black},
-        {"Label1", {32, 136, 385, 81}, QColor(0, 0, 255)},
-        {"Label9", {576, 192, 33, 57}, QColor(255, 0, 0)},
-        {"Label10", {608, 192, 33, 57}, QColor(0, 0, 255)},
+        {"Label12", {272, 16, 273, 25}, Qt::black},        {"Label1", {32, 136, 385, 81}, QColor(0, 0, 255)},
+        {"Label9", {576, 192, 33, 57}, QColor(255, 0, 0)}, {"Label10", {608, 192, 33, 57}, QColor(0, 0, 255)},
         {"Label11", {216, 408, 217, 33}, Qt::black},
     };
     for (const auto& c : cases) {

@@ -20,7 +20,10 @@ namespace {
 
 class Printing : public Harness {
 protected:
-    QStringList lastDocument() const { return printer.documents.empty() ? QStringList() : printer.documents.back().operations; }
+    QStringList lastDocument() const
+    {
+        return printer.documents.empty() ? QStringList() : printer.documents.back().operations;
+    }
 };
 
 QStringList valuesPrintout(const QString& name, const QStringList& values)
@@ -61,8 +64,8 @@ TEST_F(Printing, AnEditedValueBoxIsPrintedAsItStands)
 {
     session.setUserName("Bo");
     arriveAt(Graph1);
-    for (const auto& [name, text] : {std::pair{"Text1", "7"}, std::pair{"Text2", "x"}, std::pair{"Text3", ""},
-                                     std::pair{"Text4", "7"}}) {
+    for (const auto& [name, text] :
+         {std::pair{"Text1", "7"}, std::pair{"Text2", "x"}, std::pair{"Text3", ""}, std::pair{"Text4", "7"}}) {
         auto* box = screen(Graph1)->findChild<QLineEdit*>(name);
         box->selectAll();
         QTest::keyClicks(box, text);
@@ -71,8 +74,9 @@ TEST_F(Printing, AnEditedValueBoxIsPrintedAsItStands)
     const QStringList ops = lastDocument();
     EXPECT_EQ(ops.mid(0, 25), valuesPrintout("Bo", {"7", "x", "", "7"}));
     // Red and Green share the chart; the others count as nothing.
-    EXPECT_EQ(ops.mid(25), (QStringList{"sector:255 2100,1900,1500 1e-05 3.1416",
-                                        "sector:65280 2100,1900,1500 3.1416 6.28318", "end"}));
+    EXPECT_EQ(
+        ops.mid(25),
+        (QStringList{"sector:255 2100,1900,1500 1e-05 3.1416", "sector:65280 2100,1900,1500 3.1416 6.28318", "end"}));
 }
 
 TEST_F(Printing, ScreenPrintsTakeTheirOwnScreen)
@@ -82,8 +86,9 @@ TEST_F(Printing, ScreenPrintsTakeTheirOwnScreen)
         const char* action;
         const char* printed;
     };
-    const Case cases[] = {{quiz, "mnuprint", "quiz"}, {quiz2, "mnuprint", "quiz2"}, {Intro, "prtform", "Intro"},
-                          {choice1, "prtform", "choice1"}, {bluered, "prtform", "bluered"}, {Step6, "prtform", "Step6"}};
+    const Case cases[] = {{quiz, "mnuprint", "quiz"},      {quiz2, "mnuprint", "quiz2"},
+                          {Intro, "prtform", "Intro"},     {choice1, "prtform", "choice1"},
+                          {bluered, "prtform", "bluered"}, {Step6, "prtform", "Step6"}};
     for (const auto& c : cases) {
         arriveAt(c.from);
         trigger(c.from, c.action);

@@ -47,7 +47,8 @@ BoxLook lookOf(QWidget* w)
     QStringList buttons;
     for (auto* b : box->buttons())
         buttons << b->text().remove('&');
-    return {box->windowTitle(), box->icon(), buttons, box->defaultButton() ? box->defaultButton()->text().remove('&') : ""};
+    return {box->windowTitle(), box->icon(), buttons,
+            box->defaultButton() ? box->defaultButton()->text().remove('&') : ""};
 }
 
 } // namespace

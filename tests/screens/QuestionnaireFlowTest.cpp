@@ -29,7 +29,8 @@ TEST_F(Questionnaire, TheNameIsAskedForUntilOneIsGivenAndTakenAsTyped)
 
 TEST_F(Questionnaire, NamesOfAnyLengthAndScriptAreKept)
 {
-    const QString names[] = {QString(5000, QChar(u'ß')), QStringLiteral("Zoë Ōtani 山田 太郎"), QStringLiteral("  A  ")};
+    const QString names[] = {QString(5000, QChar(u'ß')), QStringLiteral("Zoë Ōtani 山田 太郎"),
+                             QStringLiteral("  A  ")};
     for (const auto& name : names) {
         arriveAt(Intro);
         dialogs.expectInput(kPrompt, "Corvane Tessaly", name);
@@ -102,12 +103,9 @@ TEST_F(Questionnaire, DiscoverOpensTheDescriptionOfTheTwoColours)
         ScreenId expected;
     };
     const Case cases[] = {
-        {{20, 12, 8, 5}, redyellow},
-        {{5, 9, 20, 9}, bluered},
-        {{10, 10, 5, 3}, greenred},
-        {{20, 7, 7, 3}, redyellow}, // red twice has no screen of its own
-        {{15, 10, 5, 20}, greenred},
-        {{20, 27, 3, 16}, yellowred},
+        {{20, 12, 8, 5}, redyellow}, {{5, 9, 20, 9}, bluered},
+        {{10, 10, 5, 3}, greenred},  {{20, 7, 7, 3}, redyellow}, // red twice has no screen of its own
+        {{15, 10, 5, 20}, greenred}, {{20, 27, 3, 16}, yellowred},
     };
     for (const auto& c : cases) {
         ColorScores scores{};

@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTest>
 
 #include <cmath>
 
@@ -34,8 +34,8 @@ protected:
     void moveOverChart()
     {
         QWidget* chart = screen(Graph1)->findChild<QWidget*>("Picture1");
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), chart->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), chart->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(chart, &move);
     }
 

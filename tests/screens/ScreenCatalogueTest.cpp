@@ -1,8 +1,8 @@
 #include "Harness.h"
 
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMainWindow>
 #include <QPushButton>
 
 using namespace tessaly;

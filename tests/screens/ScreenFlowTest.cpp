@@ -97,11 +97,11 @@ TEST_F(Flow, NavigationButtonsStandWhereTheDesignPutsThem)
         QRect geometry;
     };
     const Case cases[] = {
-        {step1, "Command2", {16, 416, 89, 41}},   {step1, "Command1", {480, 416, 65, 41}},
-        {step5, "Command1", {544, 376, 41, 41}},  {step5, "Command2", {544, 424, 41, 44}},
-        {Intro, "Command1", {504, 376, 121, 57}}, {Intro, "Command3", {80, 424, 41, 33}},
-        {quiz, "Command73", {576, 424, 81, 41}},  {quiz2, "Command74", {576, 480, 81, 41}},
-        {Graph1, "Command1", {344, 8, 97, 41}},   {Yourcolor1, "Command3", {560, 104, 105, 49}},
+        {step1, "Command2", {16, 416, 89, 41}},    {step1, "Command1", {480, 416, 65, 41}},
+        {step5, "Command1", {544, 376, 41, 41}},   {step5, "Command2", {544, 424, 41, 44}},
+        {Intro, "Command1", {504, 376, 121, 57}},  {Intro, "Command3", {80, 424, 41, 33}},
+        {quiz, "Command73", {576, 424, 81, 41}},   {quiz2, "Command74", {576, 480, 81, 41}},
+        {Graph1, "Command1", {344, 8, 97, 41}},    {Yourcolor1, "Command3", {560, 104, 105, 49}},
         {choice1, "Command6", {144, 232, 89, 33}}, {choice1, "Command13", {320, 288, 89, 33}},
         {bluered, "Command5", {360, 336, 89, 33}},
     };

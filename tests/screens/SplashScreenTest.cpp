@@ -27,7 +27,8 @@ TEST_F(SplashScreenTest, ShowsTheMottoProductAndVersion)
     shell.start();
     QWidget* splash = screen(frmSplash);
     auto text = [&](const char* name) { return splash->findChild<QLabel*>(name)->text(); };
-    EXPECT_EQ(text("Label1") + " " + text("Label3") + text("Label4") + text("Label5") + text("Label6") + " " + text("Label2"),
+    EXPECT_EQ(text("Label1") + " " + text("Label3") + text("Label4") + text("Label5") + text("Label6") + " "
+                  + text("Label2"),
               "Treat People as they NEED to be treated");
     EXPECT_EQ(text("lblProductName"), "Tessaly");
     EXPECT_EQ(text("lblVersion"), "Version 6.1");

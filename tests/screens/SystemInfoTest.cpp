@@ -86,10 +86,15 @@ TEST(SystemInfo, GetKeyValueReadsStringsAndClosesTheKeyEveryTime)
         KeyValue expected;
     };
     const Case cases[] = {
-        {"a string with its terminating zero", {{"PATH", text("C:\\Tools\\msinfo32.exe")}}, true,
+        {"a string with its terminating zero",
+         {{"PATH", text("C:\\Tools\\msinfo32.exe")}},
+         true,
          {true, "C:\\Tools\\msinfo32.exe"}},
         {"a string without one", {{"PATH", {1, "C:\\x.exe"}}}, true, {true, "C:\\x.exe"}},
-        {"another type gives no text but is found", {{"PATH", {4, std::string("\x01\x00\x00\x00", 4)}}}, true, {true, ""}},
+        {"another type gives no text but is found",
+         {{"PATH", {4, std::string("\x01\x00\x00\x00", 4)}}},
+         true,
+         {true, ""}},
         {"an empty value", {{"PATH", {1, ""}}}, true, {true, ""}},
         {"a value too long for the buffer", {{"PATH", text(std::string(1500, 'a'))}}, true, {false, ""}},
         {"no such value", {}, true, {false, ""}},
@@ -119,7 +124,12 @@ TEST(SystemInfo, RegistryNamesTheToolOrItsFolder)
         std::size_t keysOpened;
     };
     const Case cases[] = {
-        {"the tool's own entry wins", "C:\\A\\MSINFO32.EXE", "C:\\B", {"C:\\B\\MSINFO32.EXE"}, "C:\\A\\MSINFO32.EXE", 1},
+        {"the tool's own entry wins",
+         "C:\\A\\MSINFO32.EXE",
+         "C:\\B",
+         {"C:\\B\\MSINFO32.EXE"},
+         "C:\\A\\MSINFO32.EXE",
+         1},
         {"the folder with the file", std::nullopt, "C:\\B", {"C:\\B\\MSINFO32.EXE"}, "C:\\B\\MSINFO32.EXE", 2},
         {"the folder without the file", std::nullopt, "C:\\B", {}, std::nullopt, 2},
         {"a trailing backslash stays", std::nullopt, "C:\\B\\", {"C:\\B\\\\MSINFO32.EXE"}, "C:\\B\\\\MSINFO32.EXE", 2},

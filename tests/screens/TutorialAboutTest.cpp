@@ -15,9 +15,8 @@ protected:
     QStringList labelTexts(ScreenId id, const char* name = nullptr)
     {
         auto labels = screen(id)->findChildren<QLabel*>(name ? QString::fromLatin1(name) : QString());
-        std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) {
-            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-        });
+        std::sort(labels.begin(), labels.end(),
+                  [](QLabel* a, QLabel* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
         QStringList texts;
         for (auto* l : labels)
             texts << l->text();
@@ -109,7 +108,8 @@ TEST_F(Tutorial, ColourPagesPairEachTraitWithASentence)
          "They naturally seek direct control and want to run things their own way.", "Take charge"},
         {step7, 8, "THINKERS [GREEN]", "Careful", "They are methodical, cautious, and do not jump into things quickly.",
          "Careful"},
-        {step8, 7, "RELATERS [BLUE]", "Easygoing", "They show calm, measured, low-key behaviors and outlooks.", "Easygoing"},
+        {step8, 7, "RELATERS [BLUE]", "Easygoing", "They show calm, measured, low-key behaviors and outlooks.",
+         "Easygoing"},
         {step9, 9, "SOCIALIZERS [YELLOW]", "Optimistic", "They talk, move, and perform most activities quickly.",
          "Fast Paced"},
     };
@@ -125,10 +125,12 @@ TEST_F(Tutorial, ColourPagesPairEachTraitWithASentence)
         for (auto* s : sentences) {
             EXPECT_GE(s->text().size(), 17);
             EXPECT_LE(s->text().size(), 132);
-            const bool hasItsWord = std::any_of(words.begin(), words.end(), [&](QLabel* w) { return w->y() == s->y(); });
+            const bool hasItsWord =
+                std::any_of(words.begin(), words.end(), [&](QLabel* w) { return w->y() == s->y(); });
             EXPECT_TRUE(hasItsWord) << s->text().toStdString();
         }
-        QLabel* quoted = *std::find_if(sentences.begin(), sentences.end(), [&](QLabel* s) { return s->text() == c.quoted; });
+        QLabel* quoted =
+            *std::find_if(sentences.begin(), sentences.end(), [&](QLabel* s) { return s->text() == c.quoted; });
         QLabel* word = *std::find_if(words.begin(), words.end(), [&](QLabel* w) { return w->text() == c.besideWord; });
         EXPECT_EQ(quoted->y(), word->y());
     }

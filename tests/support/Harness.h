@@ -1,8 +1,8 @@
 #pragma once
 
+#include "RecordingPrinter.h"
 #include "ScreenFlow.h"
 #include "Screens.h"
-#include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "Session.h"
 #include "Shell.h"
