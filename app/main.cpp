@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     tessaly::applyHouseFonts(app);
-    app.setWindowIcon(QIcon(QStringLiteral(":/assets/tessaly-icon.svg")));
+    app.setWindowIcon(QIcon(QStringLiteral(":/assets/tessaly-icon.png")));
     // Only the Exit command ends the program.
     app.setQuitOnLastWindowClosed(false);
 

@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSvgRenderer>
 #include <QTemporaryFile>
 #include <QWidget>
 
@@ -83,11 +83,14 @@ public:
 
     bool PrintPicture(const QString& resource) override
     {
-        QSvgRenderer picture(resource);
-        if (!ok_ || !picture.isValid())
+        const QImage picture(resource);
+        if (!ok_ || picture.isNull())
             return ok_ = false;
-        const QSizeF size = QSizeF(picture.defaultSize()).scaled(painter_.viewport().size(), Qt::KeepAspectRatio);
-        picture.render(&painter_, QRectF(QPointF(0, 0), size));
+        const QSizeF size = QSizeF(picture.size()).scaled(painter_.viewport().size(), Qt::KeepAspectRatio);
+        painter_.save();
+        painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter_.drawImage(QRectF(QPointF(0, 0), size), picture);
+        painter_.restore();
         return true;
     }
 

@@ -65,8 +65,8 @@ bool printDescription(Printer& printer, const StyleDescription& style)
 
 bool printPaperVersion(Printer& printer)
 {
-    for (const auto& [title, picture] : {std::pair{"Manual Quiz", ":/assets/paper-answer-sheet.svg"},
-                                         std::pair{"mangraph", ":/assets/paper-graph-sheet.svg"}}) {
+    for (const auto& [title, picture] : {std::pair{"Manual Quiz", ":/assets/paper-answer-sheet.png"},
+                                         std::pair{"mangraph", ":/assets/paper-graph-sheet.png"}}) {
         const auto page = printer.StartDoc(QString::fromLatin1(title));
         if (!page || !page->PrintPicture(QString::fromLatin1(picture)) || !page->EndDoc())
             return false;

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QSvgRenderer>
 
 namespace tessaly {
 
@@ -72,10 +72,14 @@ protected:
     }
 };
 
+// A picture from the resources, compiled in as a PNG at its own size and at twice it. The
+// larger one is drawn wherever a picture pixel covers more than one device pixel: on a 2x
+// screen, on a printer page, or where the picture is stretched to fill its box.
 class PictureBox final : public QWidget {
 public:
     PictureBox(const QString& resource, PictureFit fit, QWidget* parent)
-        : QWidget(parent), renderer_(resource, this), fit_(fit)
+        : QWidget(parent), resource_(resource),
+          doubleSize_(QString(resource).insert(resource.lastIndexOf(u'.'), u"@2x")), fit_(fit)
     {
     }
 
@@ -83,13 +87,20 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        // A picture keeps its own size and is cut off by a smaller box, unless it fills the box.
-        const QRectF area = fit_ == PictureFit::Fill ? QRectF(rect()) : QRectF(QPointF(0, 0), renderer_.defaultSize());
-        renderer_.render(&painter, area);
+        // QPixmap keeps loaded files in its cache, so the many copies of a logo share one.
+        QPixmap picture(resource_);
+        const QSizeF natural = picture.size();
+        const QRectF area = fit_ == PictureFit::Fill ? QRectF(rect()) : QRectF(QPointF(0, 0), natural);
+        const qreal stretch = std::max(area.width() / natural.width(), area.height() / natural.height());
+        if (painter.deviceTransform().m11() * stretch > 1)
+            picture = QPixmap(doubleSize_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(area, picture, QRectF(picture.rect()));
     }
 
 private:
-    QSvgRenderer renderer_;
+    QString resource_;
+    QString doubleSize_;
     PictureFit fit_;
 };
 
@@ -145,11 +156,11 @@ QString resourceOf(Picture picture)
 {
     switch (picture) {
     case Picture::CompanyLogo:
-        return QStringLiteral(":/assets/corvane-logo.svg");
+        return QStringLiteral(":/assets/corvane-logo.png");
     case Picture::ProgrammeLogo:
-        return QStringLiteral(":/assets/tessaly-logo.svg");
+        return QStringLiteral(":/assets/tessaly-logo.png");
     case Picture::StylesDiagram:
-        return QStringLiteral(":/assets/behavioral-styles.svg");
+        return QStringLiteral(":/assets/behavioral-styles.png");
     }
     return {};
 }

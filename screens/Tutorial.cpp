@@ -112,7 +112,7 @@ std::vector<ColourPage> colourPages()
 TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
 {
     addStandardMenus({"editform", "Edit"}, {{"prtform", "Print Form"}}, "exitfrm");
-    setWindowIcon(QIcon(QStringLiteral(":/assets/tutorial-icon.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/tutorial-icon.png")));
     onMenu("prtform", [this] { printScreen(this->id(), kScreenPrintFailure); });
 
     for (const auto& page : kPages) {

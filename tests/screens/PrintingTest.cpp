@@ -186,8 +186,8 @@ TEST_F(Printing, ThePaperVersionIsTheAnswerSheetThenTheGraphSheet)
     arriveAt(Intro);
     click(Intro, "Command4");
     ASSERT_EQ(printer.documents.size(), 2u);
-    EXPECT_EQ(printer.documents[0].operations, (QStringList{"picture::/assets/paper-answer-sheet.svg", "end"}));
-    EXPECT_EQ(printer.documents[1].operations, (QStringList{"picture::/assets/paper-graph-sheet.svg", "end"}));
+    EXPECT_EQ(printer.documents[0].operations, (QStringList{"picture::/assets/paper-answer-sheet.png", "end"}));
+    EXPECT_EQ(printer.documents[1].operations, (QStringList{"picture::/assets/paper-graph-sheet.png", "end"}));
 }
 
 TEST_F(Printing, TheRealDrawingReachesAPdf)
