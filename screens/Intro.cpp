@@ -42,26 +42,26 @@ constexpr std::array<SampleRow, 4> kSampleRows{{
 
 IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
 {
-    addStandardMenus({"mnufile", "File"}, {{"prtform", "Print Form"}});
-    onMenu("prtform", [this] { printScreen(ScreenId::Intro, kScreenPrintFailure); });
+    addStandardMenus({"mnufile", "File"},
+                     {{"prtform", "Print Form", [this] { printScreen(ScreenId::Intro, kScreenPrintFailure); }}});
     Form& f = form();
 
-    f.picture("Picture1", Picture::ProgrammeLogo, {0, 0, 3855, 1815});
+    f.picture(member("Picture1", 1), Picture::ProgrammeLogo, {0, 0, 3855, 1815});
     f.label("Label12", QStringLiteral("The World would be a horrible place with out "), {4080, 240, 4095, 375}, kTimes);
     const std::array<QColor, 5> letterColors{kRed, kBlue, kGreenText, kOlive, kRed};
     const std::array<int, 5> letterLefts{7755, 8040, 8355, 8595, 8880};
     const QString color = QStringLiteral("COLOR");
     for (std::size_t i = 0; i < 5; ++i)
-        f.label("Label14", color.mid(static_cast<qsizetype>(i), 1), {letterLefts[i], 120, 255, 495},
+        f.label(member("Label14", static_cast<int>(i)), color.mid(static_cast<qsizetype>(i), 1), {letterLefts[i], 120, 255, 495},
                 {.points = 13.5, .text = letterColors[i]});
-    f.label("Label13", QStringLiteral("Print the Manual Version of the Tessaly."), {4080, 840, 1815, 495},
+    f.label(member("Label13", 1), QStringLiteral("Print the Manual Version of the Tessaly."), {4080, 840, 1815, 495},
             {.text = kRed});
     auto* manual = f.button("Command4", QStringLiteral("Print Manual Tessaly"), {5880, 720, 975, 735});
     connect(manual, &QPushButton::clicked, this, [this] {
         reportPrintFailure(printPaperVersion(this->shell().printer()),
                            QStringLiteral("You can not Print the Manual Tessaly at this time!"));
     });
-    f.picture("Picture1", Picture::CompanyLogo, {7440, 1080, 2055, 975});
+    f.picture(member("Picture1", 0), Picture::CompanyLogo, {7440, 1080, 2055, 975});
     f.label("Label1",
             QStringLiteral(
                 "Welcome to the Corvane Tessaly.  By completing this short quiz, you will soon know your true Colors!"),
@@ -82,7 +82,7 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
 
     QGroupBox* frame1 = f.frame("Frame1", QStringLiteral("Color Combinations"), {240, 3720, 2655, 2415});
     frame1->setAutoFillBackground(true);
-    f.label("Label13",
+    f.label(member("Label13", 0),
             QStringLiteral(
                 "To learn more about the Color Combinations and skip taking the Tessaly, press \"The Colors\" button."),
             {240, 600, 2175, 1215}, {}, frame1);
@@ -114,14 +114,14 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
             const QString word = QString::fromUtf8(words[i].caption);
             QRadioButton* circle = nullptr;
             if (column == MarkColumn::Most) {
-                circle = f.radio(row.most, word, row.mostAt, mostPanel);
+                circle = sampleMost_[i] = f.radio(row.most, word, row.mostAt, mostPanel);
                 circle->setAccessibleDescription(QStringLiteral("Sample box, Most like me"));
             } else {
-                circle = f.radio(row.least, {}, row.leastAt, leastPanel);
+                circle = sampleLeast_[i] = f.radio(row.least, {}, row.leastAt, leastPanel);
                 circle->setAccessibleName(QStringLiteral("Sample box, %1, Least like me").arg(word));
             }
-            connect(circle, &QRadioButton::clicked, this, [this, circle, column, r = static_cast<int>(i) + 1] {
-                if (circle->isChecked())
+            connect(circle, &QRadioButton::clicked, this, [this, column, r = static_cast<int>(i) + 1](bool checked) {
+                if (checked)
                     this->shell().session().selectSampleMark(column, r);
             });
         }
@@ -153,8 +153,8 @@ void IntroScreen::showSampleMarks()
     const BoxMarks& marks = shell().session().sampleBox();
     for (std::size_t i = 0; i < kSampleRows.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        setMarked(findChild<QRadioButton*>(QString::fromLatin1(kSampleRows[i].most)), marks.most == row);
-        setMarked(findChild<QRadioButton*>(QString::fromLatin1(kSampleRows[i].least)), marks.least == row);
+        setMarked(sampleMost_[i], marks.most == row);
+        setMarked(sampleLeast_[i], marks.least == row);
     }
 }
 

@@ -1,6 +1,11 @@
 #pragma once
 
 #include "ScreenWindow.h"
+#include "WordBank.h"
+
+#include <array>
+
+class QRadioButton;
 
 namespace tessaly {
 
@@ -13,6 +18,9 @@ public:
 
 private:
     void showSampleMarks();
+
+    std::array<QRadioButton*, kRowsPerBox> sampleMost_{};
+    std::array<QRadioButton*, kRowsPerBox> sampleLeast_{};
 };
 
 } // namespace tessaly
