@@ -4,6 +4,7 @@
 #include "WordBank.h"
 
 #include <array>
+#include <utility>
 
 class QRadioButton;
 
@@ -17,6 +18,11 @@ public:
     explicit IntroScreen(Shell& shell);
 
 private:
+    void buildHeading();
+    // The frame of the sample box and its two panels, Most and Least.
+    std::pair<QWidget*, QWidget*> buildSampleFrame();
+    void buildColorsFrame();
+    void buildSampleRows(QWidget* mostPanel, QWidget* leastPanel);
     void showSampleMarks();
 
     std::array<QRadioButton*, kRowsPerBox> sampleMost_{};
