@@ -2,6 +2,7 @@
 
 #include "Completeness.h"
 #include "Dialogs.h"
+#include "Expect.h"
 #include "Product.h"
 #include "Scoring.h"
 #include "ScreenFlow.h"
@@ -140,8 +141,9 @@ void Shell::discoverYourColors()
     const auto choice = chooseColors(values);
     const StyleDescription* style = StyleLibrary::byColors(choice.first, choice.second);
     // Both colours the same (Red and Red) has no description of its own.
-    const auto target = screenNamed(style ? style->screen : "redyellow");
-    flow_.navigate(ScreenId::Yourcolor1, *target);
+    const ScreenId target = expect(screenNamed(style ? style->screen : "redyellow"),
+                                   "every description in the library has a screen in the catalogue");
+    flow_.navigate(ScreenId::Yourcolor1, target);
 }
 
 void Shell::backToYourColors()

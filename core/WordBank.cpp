@@ -254,31 +254,6 @@ const BoxWord& WordBank::word(int boxNumber, int row) const
     return box(boxNumber).words[static_cast<std::size_t>(row - 1)];
 }
 
-std::optional<CirclePosition> WordBank::circleNamed(QuizScreen screen, std::string_view name) const
-{
-    for (const auto& box : boxesOf(screen)) {
-        for (int row = 1; row <= kRowsPerBox; ++row) {
-            const auto& word = box.words[static_cast<std::size_t>(row - 1)];
-            if (word.mostOption == name)
-                return CirclePosition{box.number, row, MarkColumn::Most};
-            if (word.leastOption == name)
-                return CirclePosition{box.number, row, MarkColumn::Least};
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<WordPosition> WordBank::definitionButtonNamed(QuizScreen screen, std::string_view name) const
-{
-    for (const auto& box : boxesOf(screen)) {
-        for (int row = 1; row <= kRowsPerBox; ++row) {
-            if (box.words[static_cast<std::size_t>(row - 1)].definitionButton == name)
-                return WordPosition{box.number, row};
-        }
-    }
-    return std::nullopt;
-}
-
 const std::array<std::string_view, kRowsPerBox>& sampleDefinitions()
 {
     static const auto texts = [] {

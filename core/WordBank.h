@@ -38,19 +38,6 @@ struct WordBox {
     std::array<BoxWord, kRowsPerBox> words; // row 1 at the top
 };
 
-struct WordPosition {
-    int box;
-    int row;
-    friend bool operator==(const WordPosition&, const WordPosition&) = default;
-};
-
-struct CirclePosition {
-    int box;
-    int row;
-    MarkColumn column;
-    friend bool operator==(const CirclePosition&, const CirclePosition&) = default;
-};
-
 // The fixed 28 boxes of four words. Built once from the compiled-in table and definitions.
 class WordBank {
 public:
@@ -60,9 +47,6 @@ public:
     std::span<const WordBox> boxesOf(QuizScreen screen) const;
     const WordBox& box(int number) const; // throws std::out_of_range outside 1..28
     const BoxWord& word(int box, int row) const;
-
-    std::optional<CirclePosition> circleNamed(QuizScreen screen, std::string_view name) const;
-    std::optional<WordPosition> definitionButtonNamed(QuizScreen screen, std::string_view name) const;
 
 private:
     WordBank();

@@ -13,19 +13,19 @@ Banner buildBanner(Form& form, const BannerPlaces& p)
                {.family = QStringLiteral("Times New Roman"), .points = 24, .text = Qt::white, .back = kRed}, strip);
 
     QWidget* panel = form.panel("Frame1", p.panel);
-    QWidget* second = form.circle("Shape2", {p.secondCircle.x(), p.secondCircle.y(), 975, 1095}, Qt::black, panel);
+    CircleShape* second = form.circle("Shape2", {p.secondCircle.x(), p.secondCircle.y(), 975, 1095}, Qt::black, panel);
     form.label("Label1", QStringLiteral("TO UNDERSTAND"), {p.words.x(), p.words.y(), 3615, 2295},
                {.points = 24, .bold = true, .text = kRed, .back = Qt::white}, panel);
-    QWidget* first = form.circle("Shape1", {p.firstCircle.x(), p.firstCircle.y(), 975, 1095}, Qt::black, panel);
+    CircleShape* first = form.circle("Shape1", {p.firstCircle.x(), p.firstCircle.y(), 975, 1095}, Qt::black, panel);
     return {panel, first, second};
 }
 
 void addBannerFrame(Form& form, QPoint a, QPoint b)
 {
-    form.line("Line1", a.x(), a.y(), b.x(), a.y(), Qt::black, 3);
-    form.line("Line1", a.x(), b.y(), b.x(), b.y(), Qt::black, 3);
-    form.line("Line2", a.x(), a.y(), a.x(), b.y(), Qt::black, 3);
-    form.line("Line2", b.x(), a.y(), b.x(), b.y(), Qt::black, 3);
+    form.line(member("Line1", 0), a.x(), a.y(), b.x(), a.y(), Qt::black, 3);
+    form.line(member("Line1", 1), a.x(), b.y(), b.x(), b.y(), Qt::black, 3);
+    form.line(member("Line2", 0), a.x(), a.y(), a.x(), b.y(), Qt::black, 3);
+    form.line(member("Line2", 1), b.x(), a.y(), b.x(), b.y(), Qt::black, 3);
 }
 
 QColor circleColor(std::optional<Color> color)

@@ -21,8 +21,8 @@ struct BannerPlaces {
 
 struct Banner {
     QWidget* panel;
-    QWidget* firstCircle;
-    QWidget* secondCircle;
+    CircleShape* firstCircle;
+    CircleShape* secondCircle;
 };
 
 inline const Look kBannerNameLook{.points = 24, .bold = true, .text = kRed, .back = Qt::white};

@@ -1,5 +1,6 @@
 #include "Chooser.h"
 
+#include "Expect.h"
 #include "ScreenFlow.h"
 #include "Shell.h"
 #include "StyleLibrary.h"
@@ -19,8 +20,8 @@ constexpr std::array<int, 3> kRowTops{1800, 2640, 3480};
 
 ChooserScreen::ChooserScreen(Shell& shell) : ScreenWindow(ScreenId::choice1, shell)
 {
-    addStandardMenus({"mnuedit", "Edit"}, {{"prtform", "Print Form"}});
-    onMenu("prtform", [this] { printScreen(ScreenId::choice1, kScreenPrintFailure); });
+    addStandardMenus({"mnuedit", "Edit"},
+                     {{"prtform", "Print Form", [this] { printScreen(ScreenId::choice1, kScreenPrintFailure); }}});
     form().picture("Picture1", Picture::CompanyLogo, {2640, 120, 2175, 855});
     form().label("Label1", QStringLiteral("Choose the color combination that you whould like to learn more about"),
                  {1080, 1080, 5535, 495}, {.back = Qt::white});
@@ -32,7 +33,8 @@ ChooserScreen::ChooserScreen(Shell& shell) : ScreenWindow(ScreenId::choice1, she
                                                               QString::fromUtf8(colorName(style.second)));
         const QByteArray name = "Command" + QByteArray::number(static_cast<int>(i) + 1);
         auto* button = form().button(name.constData(), caption, {kColumnLefts[i / 3], kRowTops[i % 3], 1335, 495});
-        const ScreenId target = *screenNamed(style.screen);
+        const ScreenId target =
+            expect(screenNamed(style.screen), "every description in the library has a screen in the catalogue");
         connect(button, &QPushButton::clicked, this,
                 [this, target] { this->shell().flow().navigate(ScreenId::choice1, target); });
     }

@@ -1,5 +1,6 @@
 #include "Description.h"
 
+#include "Expect.h"
 #include "PainterSurface.h"
 #include "Printouts.h"
 #include "ScreenFlow.h"
@@ -38,12 +39,13 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
     // Only the three blue-first screens print an image of themselves.
     const bool printable = id == ScreenId::bluered || id == ScreenId::bluegreen || id == ScreenId::blueyellow;
     if (printable) {
-        addStandardMenus({"mnufile", "File"}, {{"prtform", "Print"}});
-        onMenu("prtform", [this] { printScreen(this->id(), kScreenPrintFailure); });
+        addStandardMenus({"mnufile", "File"},
+                         {{"prtform", "Print", [this] { printScreen(this->id(), kScreenPrintFailure); }}});
     } else
         addStandardMenus({"mnufile", "File"});
 
-    const StyleDescription& style = *StyleLibrary::byScreen(screenInfo(id).name);
+    const StyleDescription& style =
+        expect(StyleLibrary::byScreen(screenInfo(id).name), "a description screen is made only for a library entry");
     Form& f = form();
     const QString times = QStringLiteral("Times New Roman");
     f.label("Label2", QStringLiteral("S T A R T"), pixels(152, 8, 17, 97),

@@ -104,32 +104,6 @@ private:
     PictureFit fit_;
 };
 
-class Circle final : public QWidget {
-public:
-    Circle(const QColor& fill, QWidget* parent) : QWidget(parent), fill_(fill) {}
-    void setFill(const QColor& fill)
-    {
-        fill_ = fill;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(fill_);
-        // A circle, not an ellipse: as wide as the narrower side of its box, centred in it.
-        const qreal diameter = std::min(width(), height()) - 1.0;
-        painter.drawEllipse(
-            QRectF(QRectF(rect()).center() - QPointF(diameter / 2, diameter / 2), QSizeF(diameter, diameter)));
-    }
-
-private:
-    QColor fill_;
-};
-
 class Line final : public QWidget {
 public:
     Line(QLine line, const QColor& color, int width, QWidget* parent)
@@ -182,24 +156,43 @@ void applyLook(QWidget* w, const Look& look)
 
 } // namespace
 
-template <typename W>
-W* Form::add(W* widget, const char* name, const Place& at)
+CircleShape::CircleShape(const QColor& fill, QWidget* parent) : QWidget(parent), fill_(fill) {}
+
+void CircleShape::setFill(const QColor& fill)
 {
-    widget->setObjectName(QString::fromLatin1(name));
+    fill_ = fill;
+    update();
+}
+
+void CircleShape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(fill_);
+    // A circle, not an ellipse: as wide as the narrower side of its box, centred in it.
+    const qreal diameter = std::min(width(), height()) - 1.0;
+    painter.drawEllipse(QRectF(QRectF(rect()).center() - QPointF(diameter / 2, diameter / 2), QSizeF(diameter, diameter)));
+}
+
+template <typename W>
+W* Form::add(W* widget, QAnyStringView name, const Place& at)
+{
+    widget->setObjectName(name);
     widget->setGeometry(toPixels(at));
     // Earlier rows lie on top: each new control goes underneath its siblings.
     widget->lower();
     return widget;
 }
 
-QPushButton* Form::button(const char* name, const QString& caption, Place at, QWidget* in)
+QPushButton* Form::button(QAnyStringView name, const QString& caption, Place at, QWidget* in)
 {
     auto* b = add(new CaptionButton(caption, parentOr(in)), name, at);
     b->setAutoDefault(false);
     return b;
 }
 
-QLabel* Form::label(const char* name, const QString& text, Place at, const Look& look, QWidget* in)
+QLabel* Form::label(QAnyStringView name, const QString& text, Place at, const Look& look, QWidget* in)
 {
     auto* l = add(new QLabel(text, parentOr(in)), name, at);
     applyLook(l, look);
@@ -213,7 +206,7 @@ QLabel* Form::label(const char* name, const QString& text, Place at, const Look&
     return l;
 }
 
-QWidget* Form::panel(const char* name, Place at, const QColor& back, QWidget* in)
+QWidget* Form::panel(QAnyStringView name, Place at, const QColor& back, QWidget* in)
 {
     auto* p = add(new QWidget(parentOr(in)), name, at);
     QPalette palette = p->palette();
@@ -223,26 +216,26 @@ QWidget* Form::panel(const char* name, Place at, const QColor& back, QWidget* in
     return p;
 }
 
-QGroupBox* Form::frame(const char* name, const QString& caption, Place at, QWidget* in)
+QGroupBox* Form::frame(QAnyStringView name, const QString& caption, Place at, QWidget* in)
 {
     return add(new QGroupBox(caption, parentOr(in)), name, at);
 }
 
-QRadioButton* Form::radio(const char* name, const QString& caption, Place at, QWidget* in)
+QRadioButton* Form::radio(QAnyStringView name, const QString& caption, Place at, QWidget* in)
 {
     if (caption.isEmpty())
         return add(new QRadioButton(parentOr(in)), name, at);
     return add(new CaptionLeftRadio(caption, parentOr(in)), name, at);
 }
 
-QWidget* Form::picture(const char* name, Picture picture, Place at, PictureFit fit, QWidget* in)
+QWidget* Form::picture(QAnyStringView name, Picture picture, Place at, PictureFit fit, QWidget* in)
 {
     return add(new PictureBox(resourceOf(picture), fit, parentOr(in)), name, at);
 }
 
-QWidget* Form::circle(const char* name, Place at, const QColor& fill, QWidget* in)
+CircleShape* Form::circle(QAnyStringView name, Place at, const QColor& fill, QWidget* in)
 {
-    return add(new Circle(fill, parentOr(in)), name, at);
+    return add(new CircleShape(fill, parentOr(in)), name, at);
 }
 
 void paintWhite(QWidget& window)
@@ -253,25 +246,19 @@ void paintWhite(QWidget& window)
     window.setAutoFillBackground(true);
 }
 
-void setCircleFill(QWidget* circle, const QColor& fill)
-{
-    if (auto* c = dynamic_cast<Circle*>(circle))
-        c->setFill(fill);
-}
-
-QWidget* Form::line(const char* name, int x1, int y1, int x2, int y2, const QColor& color, int width, QWidget* in)
+QWidget* Form::line(QAnyStringView name, int x1, int y1, int x2, int y2, const QColor& color, int width, QWidget* in)
 {
     const QPoint a(unitsToPixels(x1), unitsToPixels(y1));
     const QPoint b(unitsToPixels(x2), unitsToPixels(y2));
     const QRect box = QRect(a, b).normalized().adjusted(-width / 2, -width / 2, width - width / 2, width - width / 2);
     auto* l = new Line(QLine(a - box.topLeft(), b - box.topLeft()), color, width, parentOr(in));
-    l->setObjectName(QString::fromLatin1(name));
+    l->setObjectName(name);
     l->setGeometry(box);
     l->lower();
     return l;
 }
 
-QLineEdit* Form::textField(const char* name, const QString& text, Place at, const Look& look, QWidget* in)
+QLineEdit* Form::textField(QAnyStringView name, const QString& text, Place at, const Look& look, QWidget* in)
 {
     auto* t = add(new QLineEdit(text, parentOr(in)), name, at);
     applyLook(t, look);

@@ -2,9 +2,11 @@
 
 #include "QtColor.h"
 
+#include <QAnyStringView>
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 class QGroupBox;
 class QLabel;
@@ -44,8 +46,24 @@ struct Look {
     bool oneLine = false; // never wraps; widens where the text needs more room
 };
 
+// A circle outlined in black and filled with one colour.
+class CircleShape final : public QWidget {
+public:
+    CircleShape(const QColor& fill, QWidget* parent);
+    void setFill(const QColor& fill);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor fill_;
+};
+
 enum class Picture { CompanyLogo, ProgrammeLogo, StylesDiagram };
 enum class PictureFit { NaturalSize, Fill };
+
+// The name of one member of a control array: "Label1_0", "Label1_1", ...
+inline QString member(QAnyStringView array, int index) { return array.toString() + u'_' + QString::number(index); }
 
 // Builds the controls of a screen from its placement table: each call is one row.
 // Controls created earlier lie on top of later ones where they overlap.
@@ -53,24 +71,24 @@ class Form {
 public:
     explicit Form(QWidget* client) : client_(client) {}
 
-    QPushButton* button(const char* name, const QString& caption, Place at, QWidget* in = nullptr);
-    QLabel* label(const char* name, const QString& text, Place at, const Look& look = {}, QWidget* in = nullptr);
-    QWidget* panel(const char* name, Place at, const QColor& back = Qt::white, QWidget* in = nullptr);
-    QGroupBox* frame(const char* name, const QString& caption, Place at, QWidget* in = nullptr);
+    QPushButton* button(QAnyStringView name, const QString& caption, Place at, QWidget* in = nullptr);
+    QLabel* label(QAnyStringView name, const QString& text, Place at, const Look& look = {}, QWidget* in = nullptr);
+    QWidget* panel(QAnyStringView name, Place at, const QColor& back = Qt::white, QWidget* in = nullptr);
+    QGroupBox* frame(QAnyStringView name, const QString& caption, Place at, QWidget* in = nullptr);
     // A round option button; the caption stands left of the circle when it has one.
-    QRadioButton* radio(const char* name, const QString& caption, Place at, QWidget* in);
-    QWidget* picture(const char* name, Picture picture, Place at, PictureFit fit = PictureFit::NaturalSize,
+    QRadioButton* radio(QAnyStringView name, const QString& caption, Place at, QWidget* in);
+    QWidget* picture(QAnyStringView name, Picture picture, Place at, PictureFit fit = PictureFit::NaturalSize,
                      QWidget* in = nullptr);
-    QWidget* circle(const char* name, Place at, const QColor& fill, QWidget* in = nullptr);
+    CircleShape* circle(QAnyStringView name, Place at, const QColor& fill, QWidget* in = nullptr);
     // A straight line between two points, in layout units.
-    QWidget* line(const char* name, int x1, int y1, int x2, int y2, const QColor& color = Qt::black, int width = 1,
+    QWidget* line(QAnyStringView name, int x1, int y1, int x2, int y2, const QColor& color = Qt::black, int width = 1,
                   QWidget* in = nullptr);
-    QLineEdit* textField(const char* name, const QString& text, Place at, const Look& look = {}, QWidget* in = nullptr);
+    QLineEdit* textField(QAnyStringView name, const QString& text, Place at, const Look& look = {}, QWidget* in = nullptr);
 
 private:
     QWidget* parentOr(QWidget* in) const { return in ? in : client_; }
     template <typename W>
-    W* add(W* widget, const char* name, const Place& at);
+    W* add(W* widget, QAnyStringView name, const Place& at);
 
     QWidget* client_;
 };
@@ -78,7 +96,5 @@ private:
 // Gives a window the white background of every screen.
 void paintWhite(QWidget& window);
 
-// Fills a circle drawn by Form::circle with another colour.
-void setCircleFill(QWidget* circle, const QColor& fill);
 
 } // namespace tessaly

@@ -1,6 +1,12 @@
 #pragma once
 
 #include "ScreenWindow.h"
+#include "WordBank.h"
+
+#include <array>
+#include <utility>
+
+class QRadioButton;
 
 namespace tessaly {
 
@@ -12,7 +18,15 @@ public:
     explicit IntroScreen(Shell& shell);
 
 private:
+    void buildHeading();
+    // The frame of the sample box and its two panels, Most and Least.
+    std::pair<QWidget*, QWidget*> buildSampleFrame();
+    void buildColorsFrame();
+    void buildSampleRows(QWidget* mostPanel, QWidget* leastPanel);
     void showSampleMarks();
+
+    std::array<QRadioButton*, kRowsPerBox> sampleMost_{};
+    std::array<QRadioButton*, kRowsPerBox> sampleLeast_{};
 };
 
 } // namespace tessaly

@@ -31,8 +31,8 @@ void PrintableColorsSheet::showSession()
 {
     const auto& group = shell().session().printableColors();
     name_->setText(group.userName);
-    setCircleFill(firstCircle_, circleColor(group.firstCircle));
-    setCircleFill(secondCircle_, circleColor(group.secondCircle));
+    firstCircle_->setFill(circleColor(group.firstCircle));
+    secondCircle_->setFill(circleColor(group.secondCircle));
 }
 
 } // namespace tessaly

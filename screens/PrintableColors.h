@@ -18,8 +18,8 @@ private:
     void showSession();
 
     QLineEdit* name_ = nullptr;
-    QWidget* firstCircle_ = nullptr;
-    QWidget* secondCircle_ = nullptr;
+    CircleShape* firstCircle_ = nullptr;
+    CircleShape* secondCircle_ = nullptr;
 };
 
 } // namespace tessaly

@@ -11,18 +11,84 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <span>
+
 namespace tessaly {
+
+// Where one box stands, in layout units: the cell's top-left corner, the width of its Most
+// circles (wider where a word needs it), and the place of the "Box N" label below it.
+struct QuizCell {
+    int box;
+    int left;
+    int top;
+    int mostWidth;
+    int labelLeft;
+    int labelWidth;
+};
+
 namespace {
 
-constexpr std::array<int, 4> kCellLefts{480, 3120, 5760, 8400};
-constexpr std::array<int, 4> kCellTops{480, 2400, 4320, 6240};
 constexpr int kRowStep = 360;
 
-// Which box stands in each cell, column by column; 0 leaves the cell to the buttons or the logo.
-constexpr std::array<std::array<int, 4>, 4> kPartOneCells{
-    {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 0}}};
-constexpr std::array<std::array<int, 4>, 4> kPartTwoCells{
-    {{16, 17, 18, 19}, {20, 21, 22, 0}, {23, 24, 25, 0}, {26, 27, 28, 0}}};
+// Column by column, which is also the order Tab follows from box to box.
+// clang-format off
+constexpr std::array<QuizCell, 15> kPartOneCells{{
+    {1, 480, 480, 1215, 840, 495},
+    {2, 480, 2400, 1215, 840, 495},
+    {3, 480, 4320, 1215, 840, 495},
+    {4, 480, 6240, 1215, 840, 495},
+    {5, 3120, 480, 1215, 3600, 495},
+    {6, 3120, 2400, 1215, 3600, 495},
+    {7, 3120, 4320, 1215, 3600, 495},
+    {8, 3120, 6240, 1215, 3600, 495},
+    {9, 5760, 480, 1215, 6240, 495},
+    {10, 5760, 2400, 1215, 6240, 735},
+    {11, 5760, 4320, 1215, 6240, 495},
+    {12, 5760, 6240, 1215, 6240, 495},
+    {13, 8400, 480, 1215, 8880, 495},
+    {14, 8400, 2400, 1215, 8880, 495},
+    {15, 8400, 4320, 1215, 8880, 495},
+}};
+
+constexpr std::array<QuizCell, 13> kPartTwoCells{{
+    {16, 480, 480, 1215, 840, 495},
+    {17, 480, 2400, 1215, 840, 495},
+    {18, 480, 4320, 1215, 840, 495},
+    {19, 480, 6240, 1335, 840, 495},
+    {20, 3120, 480, 1215, 3600, 495},
+    {21, 3120, 2400, 1215, 3600, 495},
+    {22, 3120, 4320, 1215, 3600, 495},
+    {23, 5760, 480, 1215, 6240, 495},
+    {24, 5760, 2400, 1215, 6240, 735},
+    {25, 5760, 4320, 1215, 6240, 495},
+    {26, 8400, 480, 1215, 8880, 495},
+    {27, 8400, 2400, 1215, 8880, 495},
+    {28, 8400, 4320, 1215, 8880, 495},
+}};
+
+// The column headings over each column of cells.
+struct Heading {
+    const char* text;
+    int left;
+    int width;
+    bool most;
+};
+constexpr std::array<Heading, 8> kHeadings{{
+    {"Most Like", 1440, 375, true},   {"Least Like", 1920, 495, false},
+    {"Most Like", 4080, 375, true},   {"Least Like", 4560, 495, false},
+    {"Most Like", 6720, 375, true},   {"Least Like", 7200, 495, false},
+    {"Most Like", 9240, 375, true},   {"Least Like", 9720, 615, false},
+}};
+
+// The grid lines between the cells: from (x1, y1) to (x2, y2).
+struct GridLine {
+    int x1, y1, x2, y2;
+};
+constexpr std::array<GridLine, 3> kRowLines{{{0, 2280, 10560, 2280}, {0, 4200, 10560, 4200}, {0, 6120, 10560, 6120}}};
+constexpr std::array<GridLine, 3> kPartOneColumnLines{{{2520, 0, 2520, 8040}, {5160, 0, 5160, 8040}, {7800, 0, 7800, 8040}}};
+// Part II leaves the bottom of the middle columns open for the logo.
+constexpr std::array<GridLine, 3> kPartTwoColumnLines{{{2400, 0, 2400, 8040}, {5160, 0, 5160, 6120}, {7800, 0, 7800, 6120}}};
+// clang-format on
 
 QString boxName(int box) { return QStringLiteral("Box %1").arg(box); }
 
@@ -30,26 +96,20 @@ QString boxName(int box) { return QStringLiteral("Box %1").arg(box); }
 
 QuizPage::QuizPage(QuizScreen part, Shell& shell) : ScreenWindow(screenOf(part), shell), part_(part)
 {
-    addStandardMenus({"mnuedit", "Edit"}, {{"mnuprint", "Print"}});
-    onMenu("mnuprint", [this] { printScreen(id(), QStringLiteral("You can not Print the Tessaly at this time!")); });
+    addStandardMenus({"mnuedit", "Edit"},
+                     {{"mnuprint", "Print",
+                       [this] { printScreen(id(), QStringLiteral("You can not Print the Tessaly at this time!")); }}});
     const bool partOne = part == QuizScreen::Quiz;
 
-    // Column headings over each column of cells.
-    constexpr std::array<int, 4> mostLefts{1440, 4080, 6720, 9240};
-    constexpr std::array<int, 4> leastLefts{1920, 4560, 7200, 9720};
-    for (std::size_t c = 0; c < 4; ++c) {
-        form().label("Label1", QStringLiteral("Most Like"), {mostLefts[c], 0, 375, 615}, {.text = kRed});
-        form().label("Label1", QStringLiteral("Least Like"), {leastLefts[c], 0, c == 3 ? 615 : 495, 615},
-                     {.text = kBlue});
+    for (int i = 0; i < std::ssize(kHeadings); ++i) {
+        const Heading& h = kHeadings[static_cast<std::size_t>(i)];
+        form().label(member("Label1", i), QString::fromLatin1(h.text), {h.left, 0, h.width, 615},
+                     {.text = h.most ? kRed : kBlue});
     }
 
-    const auto& cells = partOne ? kPartOneCells : kPartTwoCells;
-    for (std::size_t c = 0; c < 4; ++c) {
-        for (std::size_t r = 0; r < 4; ++r) {
-            if (cells[c][r] != 0)
-                buildBox(WordBank::instance().box(cells[c][r]), kCellLefts[c], kCellTops[r]);
-        }
-    }
+    const std::span<const QuizCell> cells = partOne ? std::span<const QuizCell>(kPartOneCells) : kPartTwoCells;
+    for (int i = 0; i < std::ssize(cells); ++i)
+        buildBox(cells[static_cast<std::size_t>(i)], i);
 
     auto* back =
         form().button("Command73", partOne ? QStringLiteral("Back to Instructions") : QStringLiteral("Back to Part I"),
@@ -64,23 +124,19 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell) : ScreenWindow(screenOf(part),
     if (!partOne) {
         form().picture("Picture7", Picture::CompanyLogo, {4920, 6720, 2055, 735});
         // The Part I totals travel in four fields nobody sees.
-        for (std::size_t i = 0; i < 4; ++i) {
-            const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i) + 1);
-            totals_[i] = form().textField(name.constData(), {}, {2640, 6360 + 360 * static_cast<int>(i), 975, 255});
-            totals_[i]->hide();
+        for (int i = 0; i < std::ssize(totals_); ++i) {
+            auto*& total = totals_[static_cast<std::size_t>(i)];
+            total = form().textField(QStringLiteral("Text%1").arg(i + 1), {}, {2640, 6360 + 360 * i, 975, 255});
+            total->hide();
         }
     }
 
-    // Grid lines between the cells.
-    for (const int top : {2280, 4200, 6120})
-        form().line("Line1", 0, top, 10560, top);
-    if (partOne) {
-        for (const int left : {2520, 5160, 7800})
-            form().line("Line2", left, 0, left, 8040);
-    } else {
-        form().line("Line2", 2400, 0, 2400, 8040);
-        form().line("Line2", 5160, 0, 5160, 6120);
-        form().line("Line2", 7800, 0, 7800, 6120);
+    const auto& columnLines = partOne ? kPartOneColumnLines : kPartTwoColumnLines;
+    for (int i = 0; i < 3; ++i) {
+        const GridLine& row = kRowLines[static_cast<std::size_t>(i)];
+        const GridLine& column = columnLines[static_cast<std::size_t>(i)];
+        form().line(member("Line1", i), row.x1, row.y1, row.x2, row.y2);
+        form().line(member("Line2", i), column.x1, column.y1, column.x2, column.y2);
     }
 
     followSession([this] {
@@ -89,75 +145,65 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell) : ScreenWindow(screenOf(part),
     });
 }
 
-void QuizPage::buildBox(const WordBox& box, int x, int y)
+void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
 {
+    const WordBox& box = WordBank::instance().box(cell.box);
     const QString boxLabel = boxName(box.number);
-    const QByteArray panelName = "Box" + QByteArray::number(box.number);
+    const QString panelName = QStringLiteral("Box%1").arg(box.number);
     // The words' panel lies over the Least panel's empty left part.
-    QWidget* words = form().panel(panelName + "Most", {x, y, 1335, 1575});
-    QWidget* least = form().panel(panelName + "Least", {x + 1080, y, 615, 1665});
+    QWidget* words = form().panel(panelName + QStringLiteral("Most"), {cell.left, cell.top, 1335, 1575});
+    QWidget* least = form().panel(panelName + QStringLiteral("Least"), {cell.left + 1080, cell.top, 615, 1665});
+    BoxCircles& circles = boxes_.emplace_back(BoxCircles{box.number, {}, {}});
     // Created column by column, so that Tab goes from the Most column to the Least column
     // and on to the definition buttons; the arrow keys move within a column.
     for (const auto column : {MarkColumn::Most, MarkColumn::Least}) {
         for (int row = 1; row <= kRowsPerBox; ++row) {
-            const auto& word = box.words[static_cast<std::size_t>(row - 1)];
+            const auto index = static_cast<std::size_t>(row - 1);
+            const BoxWord& word = box.words[index];
             const QString caption = QString::fromUtf8(word.caption);
             const int top = 120 + kRowStep * (row - 1);
             QRadioButton* circle = nullptr;
             if (column == MarkColumn::Most) {
-                circle =
-                    form().radio(word.mostOption.data(), caption, {0, top, box.number == 19 ? 1335 : 1215, 255}, words);
+                circle = form().radio(word.mostOption, caption, {0, top, cell.mostWidth, 255}, words);
                 circle->setAccessibleDescription(QStringLiteral("%1, Most like me").arg(boxLabel));
+                circles.most[index] = circle;
             } else {
-                circle = form().radio(word.leastOption.data(), {}, {360, top, 255, 255}, least);
+                circle = form().radio(word.leastOption, {}, {360, top, 255, 255}, least);
                 circle->setAccessibleName(QStringLiteral("%1, %2, Least like me").arg(boxLabel, caption));
+                circles.least[index] = circle;
             }
-            connect(circle, &QRadioButton::clicked, this, [this, circle] { circleClicked(circle); });
+            connect(circle, &QRadioButton::clicked, this, [this, column, box = box.number, row](bool checked) {
+                if (checked)
+                    shell().session().selectMark(column, box, row);
+            });
         }
     }
     for (int row = 1; row <= kRowsPerBox; ++row) {
-        const auto& word = box.words[static_cast<std::size_t>(row - 1)];
-        const QString caption = QString::fromUtf8(word.caption);
-        auto* definition =
-            form().button(word.definitionButton.data(), {}, {x - 360, y + 120 + kRowStep * (row - 1), 255, 255});
-        definition->setAccessibleName(QStringLiteral("Definition of %1").arg(caption));
+        const BoxWord& word = box.words[static_cast<std::size_t>(row - 1)];
+        auto* definition = form().button(word.definitionButton, {},
+                                         {cell.left - 360, cell.top + 120 + kRowStep * (row - 1), 255, 255});
+        definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(word.caption)));
         definition->setAccessibleDescription(boxLabel);
-        connect(definition, &QPushButton::clicked, this,
-                [this, name = definition->objectName()] { definitionPressed(name); });
+        connect(definition, &QPushButton::clicked, this, [this, &word] {
+            shell().dialogs().inform(this, MessageKind::WordDefinition, QString::fromUtf8(word.definition));
+        });
     }
 
-    const bool firstColumn = x == kCellLefts[0];
-    const int labelWidth = box.number == 10 || box.number == 24 ? 735 : 495;
     // The label keeps to one line even where the stand-in font runs wider than the original.
     const QPalette system;
-    form().label("Label2", boxLabel, {firstColumn ? x + 360 : x + 480, y + 1560, labelWidth, 255},
+    form().label(member("Label2", labelIndex), boxLabel, {cell.labelLeft, cell.top + 1560, cell.labelWidth, 255},
                  {.text = system.color(QPalette::Highlight), .oneLine = true});
-}
-
-void QuizPage::circleClicked(QRadioButton* circle)
-{
-    if (!circle->isChecked())
-        return;
-    const auto at = WordBank::instance().circleNamed(part_, circle->objectName().toStdString());
-    shell().session().selectMark(at->column, at->box, at->row);
-}
-
-void QuizPage::definitionPressed(const QString& buttonName)
-{
-    const auto at = WordBank::instance().definitionButtonNamed(part_, buttonName.toStdString());
-    const auto& word = WordBank::instance().word(at->box, at->row);
-    shell().dialogs().inform(this, MessageKind::WordDefinition, QString::fromUtf8(word.definition));
 }
 
 void QuizPage::showMarks()
 {
-    const auto& sheet = shell().session().answers();
-    for (const auto& box : WordBank::instance().boxesOf(part_)) {
-        const auto& marks = sheet.marks(box.number);
+    const AnswerSheet& sheet = shell().session().answers();
+    for (const BoxCircles& circles : boxes_) {
+        const BoxMarks& marks = sheet.marks(circles.box);
         for (int row = 1; row <= kRowsPerBox; ++row) {
-            const auto& word = box.words[static_cast<std::size_t>(row - 1)];
-            setMarked(findChild<QRadioButton*>(QString::fromUtf8(word.mostOption)), marks.most == row);
-            setMarked(findChild<QRadioButton*>(QString::fromUtf8(word.leastOption)), marks.least == row);
+            const auto index = static_cast<std::size_t>(row - 1);
+            setMarked(circles.most[index], marks.most == row);
+            setMarked(circles.least[index], marks.least == row);
         }
     }
 }
@@ -166,7 +212,7 @@ void QuizPage::showPartOneTotals()
 {
     if (part_ != QuizScreen::Quiz2)
         return;
-    for (std::size_t i = 0; i < 4; ++i)
+    for (std::size_t i = 0; i < totals_.size(); ++i)
         totals_[i]->setText(shell().session().partTwo().partOneTotals[i]);
 }
 

@@ -4,11 +4,14 @@
 #include "WordBank.h"
 
 #include <array>
+#include <vector>
 
 class QLineEdit;
 class QRadioButton;
 
 namespace tessaly {
+
+struct QuizCell;
 
 // One questionnaire screen: Part I (boxes 1 to 15) or Part II (boxes 16 to 28). The
 // circles show the answer sheet; every click or keyboard choice goes through the sheet's rule.
@@ -19,13 +22,19 @@ public:
     QuizPage(QuizScreen part, Shell& shell);
 
 private:
-    void buildBox(const WordBox& box, int left, int top);
-    void circleClicked(QRadioButton* circle);
-    void definitionPressed(const QString& buttonName);
+    // The circles of one box, row 1 first.
+    struct BoxCircles {
+        int box;
+        std::array<QRadioButton*, kRowsPerBox> most;
+        std::array<QRadioButton*, kRowsPerBox> least;
+    };
+
+    void buildBox(const QuizCell& cell, int labelIndex);
     void showMarks();
     void showPartOneTotals();
 
     QuizScreen part_;
+    std::vector<BoxCircles> boxes_;
     std::array<QLineEdit*, 4> totals_{};
 };
 

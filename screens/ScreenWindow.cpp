@@ -1,6 +1,7 @@
 #include "ScreenWindow.h"
 
 #include "Dialogs.h"
+#include "Expect.h"
 #include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Session.h"
@@ -34,7 +35,7 @@ ScreenWindow::ScreenWindow(ScreenId id, Shell& shell)
         setWindowFlag(Qt::FramelessWindowHint, true);
 }
 
-void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items, const char* exitName)
+void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuItem> items, const char* exitName)
 {
     QMenu* menu = menuBar()->addMenu(QString::fromLatin1(dropDown.caption));
     menu->setObjectName(QString::fromLatin1(dropDown.name));
@@ -43,8 +44,11 @@ void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<Me
     QAction* newAction = menu->addAction(QStringLiteral("New"));
     newAction->setObjectName(QStringLiteral("mnunew"));
     connect(newAction, &QAction::triggered, this, [this] { shell_.newSession(id_); });
-    for (const auto& item : items)
-        menu->addAction(QString::fromLatin1(item.caption))->setObjectName(QString::fromLatin1(item.name));
+    for (const auto& item : items) {
+        QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        connect(action, &QAction::triggered, this, item.handler);
+    }
 
     QAction* exitAction = menuBar()->addAction(QStringLiteral("Exit"));
     exitAction->setObjectName(QString::fromLatin1(exitName));
@@ -55,15 +59,11 @@ void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<Me
     connect(aboutAction, &QAction::triggered, this, [this] { shell_.about(id_); });
 }
 
-void ScreenWindow::onMenu(const char* name, std::function<void()> handler)
-{
-    connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, std::move(handler));
-}
-
 void ScreenWindow::printScreen(ScreenId target, const QString& failure)
 {
-    auto* screen = static_cast<ScreenWindow*>(shell_.flow().screen(target));
-    reportPrintFailure(PrintScreenImage(shell_.printer(), *screen->client(), titleOf(target)), failure);
+    auto& screen = expect(qobject_cast<ScreenWindow*>(shell_.flow().screen(target)),
+                          "only the screens with a client area print their image");
+    reportPrintFailure(PrintScreenImage(shell_.printer(), *screen.client(), titleOf(target)), failure);
 }
 
 void ScreenWindow::followSession(std::function<void()> show)

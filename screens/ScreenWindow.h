@@ -20,6 +20,13 @@ struct MenuEntry {
     const char* caption;
 };
 
+// A command of the drop-down menu and what it does.
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    std::function<void()> handler;
+};
+
 // The window of one screen: its title, its client area of the catalogue's size on a
 // white background, where it opens, and for working screens the menu bar with New,
 // Exit and About and the place on top of other windows.
@@ -39,10 +46,8 @@ public:
 protected:
     // The drop-down menu with New first and the given items after it, then Exit and
     // About directly on the bar.
-    void addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuEntry> items = {},
+    void addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuItem> items = {},
                           const char* exitName = "mnuexit");
-    // Runs `handler` when the menu item of that name is chosen.
-    void onMenu(const char* name, std::function<void()> handler);
     // Prints the image of a screen's client area; a failure is told with `failure`.
     void printScreen(ScreenId target, const QString& failure);
     // Shows the session fields this screen owns now and again whenever they change.

@@ -84,8 +84,7 @@ struct Caption {
 
 StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId::Graph1, shell)
 {
-    addStandardMenus({"mnufile", "File"}, {{"Print", "Print"}});
-    onMenu("Print", [this] { Print_Click(); });
+    addStandardMenus({"mnufile", "File"}, {{"Print", "Print", [this] { Print_Click(); }}});
     Form& f = form();
 
     f.picture("Picture2", Picture::CompanyLogo, {1560, 120, 2175, 975});
@@ -122,8 +121,8 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
         f.label(c.name, QString::fromLatin1(c.text), {5760, c.top, 1815, c.height},
                 {.points = 9.75, .bold = true, .text = c.color, .back = kLightGrey});
     f.line("Line1", 5760, 2400, 7560, 2400);
-    f.line("Line2", 7560, 2400, 7560, 4920);
-    f.line("Line2", 5760, 2400, 5760, 4920);
+    f.line(member("Line2", 0), 7560, 2400, 7560, 4920);
+    f.line(member("Line2", 1), 5760, 2400, 5760, 4920);
     f.line("Line3", 5760, 4920, 7560, 4920);
     for (std::size_t i = 0; i < rawTotals_.size(); ++i) {
         const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i) + 5);

@@ -67,6 +67,13 @@ constexpr std::array<PageButtons, 9> kPages{{
 
 // One page of traits of one colour: a title, the qualities line, the colour's circle and
 // rows of a trait word beside a sentence.
+// A trait word of a colour page and the width of its label, in pixels.
+struct Trait {
+    Trait(const char* word, int width = 81) : word(QString::fromLatin1(word)), width(width) {}
+    QString word;
+    int width;
+};
+
 struct ColourPage {
     ScreenId page;
     const char* title;
@@ -79,7 +86,7 @@ struct ColourPage {
     int sentenceLeft;
     int firstRowTop;
     int lastRowTop;
-    QStringList words;
+    std::vector<Trait> words;
     std::string_view sentences;
 };
 
@@ -97,7 +104,7 @@ std::vector<ColourPage> colourPages()
          {"Careful", "Precise", "Proper", "Private", "Reserved", "Logical", "Inventive", "Contemplative"},
          embedded::step7Traits()},
         {step8, "RELATERS [BLUE]", kBlue, kBlue, {0, 8}, 48, {488, 24}, 8, 104, 96, 344,
-         {"Easygoing", "Slower paced", "Diplomatic", "Persevering", "Modest", "Accommodating", "Neighborly"},
+         {"Easygoing", "Slower paced", "Diplomatic", "Persevering", "Modest", {"Accommodating", 89}, "Neighborly"},
          embedded::step8Traits()},
         {step9, "SOCIALIZERS [YELLOW]", kYellow, kYellow, {0, 0}, 32, {488, 0}, 16, 104, 64, 408,
          {"Optimistic", "Fast Paced", "Emotional", "Approval seeking", "Fun loving", "Excitable", "Spontaneous",
@@ -111,9 +118,9 @@ std::vector<ColourPage> colourPages()
 
 TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
 {
-    addStandardMenus({"editform", "Edit"}, {{"prtform", "Print Form"}}, "exitfrm");
+    addStandardMenus({"editform", "Edit"},
+                     {{"prtform", "Print Form", [this] { printScreen(this->id(), kScreenPrintFailure); }}}, "exitfrm");
     setWindowIcon(QIcon(QStringLiteral(":/assets/tutorial-icon.png")));
-    onMenu("prtform", [this] { printScreen(this->id(), kScreenPrintFailure); });
 
     for (const auto& page : kPages) {
         if (page.page != id)
@@ -155,7 +162,7 @@ void TutorialPage::buildStepOne()
     const QColor circles[] = {kRed, kBlue, kYellow, kDarkGreenFill};
     const int lefts[] = {40, 176, 336, 472};
     for (int i = 0; i < 4; ++i)
-        form().circle("Shape1", pixels(lefts[i], 24, 41, 41), circles[i]);
+        form().circle(member("Shape1", i), pixels(lefts[i], 24, 41, 41), circles[i]);
 
     const Look blue = times(9.75, kBlue);
     struct Statement {
@@ -179,8 +186,10 @@ void TutorialPage::buildStepOne()
         {368, 40, "4.  Knowing your colors and the colors of others will help you support the core values."},
     };
     // clang-format on
-    for (const auto& s : statements)
-        form().label("Label1", QString::fromUtf8(s.text), pixels(16, s.top, 545, s.height), blue);
+    for (int i = 0; i < std::ssize(statements); ++i) {
+        const Statement& s = statements[i];
+        form().label(member("Label1", i), QString::fromUtf8(s.text), pixels(16, s.top, 545, s.height), blue);
+    }
 }
 
 void TutorialPage::buildStepTwo()
@@ -190,8 +199,8 @@ void TutorialPage::buildStepTwo()
     const QStringList values = contentLines(embedded::coreValues());
     for (int i = 0; i < values.size(); ++i) {
         const int top = 48 + 40 * i;
-        f.label("Label2", values[i].left(1), pixels(32, top, 32, 41), times(26.25, kRed, true));
-        f.label("Label3", values[i].mid(1), pixels(64, top + 6, 300, 33), times(20.25, kRed, true));
+        f.label(member("Label2", i), values[i].left(1), pixels(32, top, 32, 41), times(26.25, kRed, true));
+        f.label(member("Label3", i), values[i].mid(1), pixels(64, top + 6, 300, 33), times(20.25, kRed, true));
     }
     f.picture("Picture1", Picture::CompanyLogo, pixels(424, 104, 137, 49));
     f.label("Label4", QStringLiteral("Integrity and Honesty, Respect and Safety"), pixels(32, 296, 352, 25),
@@ -216,7 +225,7 @@ void TutorialPage::buildStepThree()
     const QColor need[] = {kRed, kYellow, kBlue, kGreenText};
     const QString word = QStringLiteral("NEED");
     for (int i = 0; i < 4; ++i)
-        f.label("Label6", word.mid(i, 1), pixels(184 + 24 * i, 312, 25, 41), times(24, need[i], true, true));
+        f.label(member("Label6", i), word.mid(i, 1), pixels(184 + 24 * i, 312, 25, 41), times(24, need[i], true, true));
     f.label("Label7", QStringLiteral("to be treated"), pixels(288, 320, 200, 33), times(18));
 }
 
@@ -239,10 +248,11 @@ void TutorialPage::buildStepFour()
         {"BLUE: THE RELATOR", QColor(0, 0, 192), 32, 312},
         {"YELLOW:  THE SOCIALIZER", kYellow, 304, 312},
     };
-    for (const auto& s : styles) {
+    for (int i = 0; i < std::ssize(styles); ++i) {
+        const Style& s = styles[i];
         Look look = times(14.25, s.color, true);
         look.oneLine = true;
-        f.label("Label4", QString::fromLatin1(s.text), pixels(s.left, s.top, 264, 25), look);
+        f.label(member("Label4", i), QString::fromLatin1(s.text), pixels(s.left, s.top, 264, 25), look);
     }
 }
 
@@ -274,9 +284,9 @@ void TutorialPage::buildColourPage(const ColourPage& page)
     const int step = rows > 1 ? (page.lastRowTop - page.firstRowTop) / (rows - 1) : 0;
     for (int i = 0; i < rows; ++i) {
         const int top = page.firstRowTop + step * i;
-        const int wordWidth = page.words[i] == QStringLiteral("Accommodating") ? 89 : 81;
-        f.label("Label4", page.words[i], pixels(page.wordLeft, top, wordWidth, step), times(9.75, page.text, true));
-        f.label("Label5", sentences.value(i), pixels(page.sentenceLeft, top, 584 - page.sentenceLeft, step),
+        const Trait& trait = page.words[static_cast<std::size_t>(i)];
+        f.label(member("Label4", i), trait.word, pixels(page.wordLeft, top, trait.width, step), times(9.75, page.text, true));
+        f.label(member("Label5", i), sentences.value(i), pixels(page.sentenceLeft, top, 584 - page.sentenceLeft, step),
                 times(9.75));
     }
 }

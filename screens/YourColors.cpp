@@ -62,8 +62,8 @@ void YourColorsScreen::showSession()
         name_->setText(group.userName);
     for (std::size_t i = 0; i < values_.size(); ++i)
         values_[i]->setText(group.values[i]);
-    setCircleFill(firstCircle_, circleColor(group.firstCircle));
-    setCircleFill(secondCircle_, circleColor(group.secondCircle));
+    firstCircle_->setFill(circleColor(group.firstCircle));
+    secondCircle_->setFill(circleColor(group.secondCircle));
 }
 
 } // namespace tessaly

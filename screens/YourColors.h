@@ -20,8 +20,8 @@ private:
 
     QLineEdit* name_ = nullptr;
     std::array<QLineEdit*, 4> values_{};
-    QWidget* firstCircle_ = nullptr;
-    QWidget* secondCircle_ = nullptr;
+    CircleShape* firstCircle_ = nullptr;
+    CircleShape* secondCircle_ = nullptr;
 };
 
 } // namespace tessaly

@@ -14,6 +14,13 @@ def jobs():
     return sorted(glob.glob(os.path.join(JOBS, "job-*.pdf")), key=lambda f: int(f.rsplit("-", 1)[1][:-4]))
 
 
+def finished_jobs(count):
+    """The kept jobs once there are `count` of them and the queue has handed every one over."""
+    idle = subprocess.run(["lpstat", "-o"], capture_output=True, text=True).stdout.strip() == ""
+    kept = jobs()
+    return kept if idle and len(kept) == count else None
+
+
 def text_of(pdf):
     return " ".join(subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout.split())
 
@@ -33,7 +40,7 @@ def a_description_prints_its_header_and_text(app):
     before = len(jobs())
     app.press(description, "Print Text")
     app.press(description, "Print Text")
-    printed = wait_until("two jobs", lambda: jobs() if len(jobs()) == before + 2 else None)
+    printed = wait_until("two jobs", lambda: finished_jobs(before + 2))
     for job in printed[before:]:
         text = wait_until("the job's text", lambda: text_of(job))
         check("START to Understand ME Red / Blue - The Directing Relater THE GO-GETTER" in text, text[:200])
@@ -56,7 +63,7 @@ def the_paper_version_is_two_printouts(app):
     app.press(app.leave_splash(), "Jump to Tessaly")
     before = len(jobs())
     app.press(app.window(INTRO), "Print Manual Tessaly")
-    printed = wait_until("two more jobs", lambda: jobs() if len(jobs()) == before + 2 else None)
+    printed = wait_until("two more jobs", lambda: finished_jobs(before + 2))
     check(os.path.getsize(printed[-2]) > 1000 and os.path.getsize(printed[-1]) > 1000, "empty paper version")
 
 

@@ -79,7 +79,7 @@ TEST_F(IntroScreenTest, TextsStandWhereTheInstructionsPutThem)
         EXPECT_EQ(label->geometry(), c.geometry) << c.name;
         EXPECT_EQ(label->palette().color(QPalette::WindowText), c.color) << c.name;
     }
-    auto labels = screen(Intro)->findChildren<QLabel*>("Label14");
+    auto labels = screen(Intro)->findChildren<QLabel*>(arrayNamed("Label14"));
     std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
     QString letters;
     for (auto* l : labels)

@@ -27,6 +27,18 @@ TEST_F(Questionnaire, TheNameIsAskedForUntilOneIsGivenAndTakenAsTyped)
     EXPECT_EQ(session.printableColors().userName, " ");
 }
 
+TEST_F(Questionnaire, AScriptThatRunsOutStopsTheNameLoopAtOnce)
+{
+    arriveAt(Intro);
+    // Cancel once, then nothing more in the script: the loop would ask again for ever.
+    EXPECT_DEATH(
+        {
+            dialogs.expectInput(kPrompt, "Corvane Tessaly", "");
+            click(Intro, "Command1");
+        },
+        "Unexpected box 2 after the script ran out: Please Enter Your Name\nBoxes shown before it:\n  input: ");
+}
+
 TEST_F(Questionnaire, NamesOfAnyLengthAndScriptAreKept)
 {
     const QString names[] = {QString(5000, QChar(u'ß')), QStringLiteral("Zoë Ōtani 山田 太郎"),

@@ -149,7 +149,7 @@ TEST_F(QuizScreens, GridHeadingsLabelsAndNavigationStandInTheirCells)
     EXPECT_EQ(labelAt(quiz2, "Box 24").topLeft(), QPoint(416, 264));
     EXPECT_EQ(labelAt(quiz2, "Box 28").topLeft(), QPoint(592, 392));
     EXPECT_TRUE(labelAt(quiz, "Box 16").isNull());
-    EXPECT_EQ(screen(quiz)->findChildren<QLabel*>("Label1").size(), 8);
+    EXPECT_EQ(screen(quiz)->findChildren<QLabel*>(arrayNamed("Label1")).size(), 8);
     EXPECT_EQ(screen(quiz)->findChildren<QRadioButton*>().size(), 120);
     EXPECT_EQ(screen(quiz2)->findChildren<QRadioButton*>().size(), 104);
 

@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <map>
+
 using namespace tessaly;
 using namespace tessaly::testing;
 
@@ -134,4 +136,25 @@ TEST_F(Catalogue, EachScreenExistsOnce)
     EXPECT_EQ(flow.existing(ScreenId::choice1), nullptr);
     flow.discard(ScreenId::choice1);
     EXPECT_NE(screen(ScreenId::choice1), nullptr);
+}
+
+TEST_F(Catalogue, EveryControlNameIsUniqueWithinItsWindow)
+{
+    for (const auto& info : allScreens()) {
+        QWidget* window = screen(info.id);
+        // Widgets and menu commands are looked up separately, so each kind is checked on its own.
+        std::map<QString, int> widgets, actions;
+        for (const QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+                ++widgets[w->objectName()];
+        }
+        for (const QAction* a : window->findChildren<QAction*>()) {
+            if (!a->objectName().isEmpty())
+                ++actions[a->objectName()];
+        }
+        for (const auto& names : {widgets, actions}) {
+            for (const auto& [name, count] : names)
+                EXPECT_EQ(count, 1) << info.name << ": " << name.toStdString();
+        }
+    }
 }

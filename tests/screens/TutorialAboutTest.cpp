@@ -14,7 +14,7 @@ class Tutorial : public Harness {
 protected:
     QStringList labelTexts(ScreenId id, const char* name = nullptr)
     {
-        auto labels = screen(id)->findChildren<QLabel*>(name ? QString::fromLatin1(name) : QString());
+        auto labels = screen(id)->findChildren<QLabel*>(name ? arrayNamed(name) : QRegularExpression());
         std::sort(labels.begin(), labels.end(),
                   [](QLabel* a, QLabel* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
         QStringList texts;
@@ -22,7 +22,7 @@ protected:
             texts << l->text();
         return texts;
     }
-    int circles(ScreenId id) { return static_cast<int>(screen(id)->findChildren<QWidget*>("Shape1").size()); }
+    int circles(ScreenId id) { return static_cast<int>(screen(id)->findChildren<QWidget*>(arrayNamed("Shape1")).size()); }
 };
 
 const QString kUnavailable = "System Information Is Unavailable At This Time";
@@ -65,7 +65,7 @@ TEST_F(Tutorial, CoreValuesStandAsInitialsWithTheirRest)
 
 TEST_F(Tutorial, NeedIsSpeltInFourColouredUnderlinedLetters)
 {
-    auto letters = screen(step3)->findChildren<QLabel*>("Label6");
+    auto letters = screen(step3)->findChildren<QLabel*>(arrayNamed("Label6"));
     std::sort(letters.begin(), letters.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
     ASSERT_EQ(letters.size(), 4);
     const QColor colours[] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 0, 255), QColor(0, 128, 0)};
@@ -115,8 +115,8 @@ TEST_F(Tutorial, ColourPagesPairEachTraitWithASentence)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
-        auto words = screen(c.id)->findChildren<QLabel*>("Label4");
-        auto sentences = screen(c.id)->findChildren<QLabel*>("Label5");
+        auto words = screen(c.id)->findChildren<QLabel*>(arrayNamed("Label4"));
+        auto sentences = screen(c.id)->findChildren<QLabel*>(arrayNamed("Label5"));
         ASSERT_EQ(words.size(), c.rows);
         ASSERT_EQ(sentences.size(), c.rows);
         EXPECT_EQ(labelTexts(c.id, "Label4").value(0), c.firstWord);

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,13 @@
 #include <set>
 
 namespace tessaly::testing {
+
+// Matches every member of a control array ("Label1_0", "Label1_1", ...) and a control of that
+// name that stands alone.
+inline QRegularExpression arrayNamed(const char* name)
+{
+    return QRegularExpression(QStringLiteral("^%1(_\\d+)?$").arg(QString::fromLatin1(name)));
+}
 
 // The real stacking, counted.
 class CountingStacking final : public WindowStacking {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace tessaly::testing {
 
 void ScriptedDialogs::expectQuestion(const QString& text, bool yes)
@@ -29,8 +32,14 @@ void ScriptedDialogs::verify()
 ScriptedDialogs::Expected ScriptedDialogs::next(Type type, const QString& text)
 {
     if (script_.empty()) {
-        ADD_FAILURE() << "unexpected box: " << text.toStdString();
-        return {type, MessageKind::Question, text, {}, {}, false};
+        // Answering on would only let a loop that waits for the right answer spin forever:
+        // stop here, naming the box and what came before it.
+        std::fprintf(stderr, "Unexpected box %lld after the script ran out: %s\nBoxes shown before it:\n",
+                     static_cast<long long>(shown_.size()), qPrintable(text));
+        for (const QString& box : shown_.mid(0, shown_.size() - 1))
+            std::fprintf(stderr, "  %s\n", qPrintable(box));
+        std::fflush(stderr);
+        std::abort();
     }
     Expected e = script_.front();
     script_.pop_front();
