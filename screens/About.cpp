@@ -17,7 +17,9 @@ namespace tessaly {
 AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), shell_(shell)
 {
     setFixedSize(clientSize(ScreenId::frmAbout));
-    paintWhite(*this);
+    paintBackground(*this, Qt::white);
+    // Opens where the window system puts new windows, not centred by the dialog itself.
+    setAttribute(Qt::WA_Moved);
 
     Form form(this);
     form.picture("picIcon", Picture::CompanyLogo, {240, 360, 2025, 930});

@@ -68,6 +68,8 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setWordWrapMode(QTextOption::WordWrap);
+    // Tab moves on to the buttons; a description never gains tab characters on the way.
+    text->setTabChangesFocus(true);
     QString description = QString::fromUtf8(style.screenText);
     description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (description.endsWith('\n'))

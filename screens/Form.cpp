@@ -3,6 +3,7 @@
 #include "ScreenId.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -29,6 +30,17 @@ public:
     using QPushButton::QPushButton;
 
 protected:
+    // Enter presses the focused button, as Space does, on every screen and not only in dialogs.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QStylePainter painter(this);
@@ -172,7 +184,8 @@ void CircleShape::paintEvent(QPaintEvent*)
     painter.setBrush(fill_);
     // A circle, not an ellipse: as wide as the narrower side of its box, centred in it.
     const qreal diameter = std::min(width(), height()) - 1.0;
-    painter.drawEllipse(QRectF(QRectF(rect()).center() - QPointF(diameter / 2, diameter / 2), QSizeF(diameter, diameter)));
+    painter.drawEllipse(
+        QRectF(QRectF(rect()).center() - QPointF(diameter / 2, diameter / 2), QSizeF(diameter, diameter)));
 }
 
 template <typename W>
@@ -238,11 +251,11 @@ CircleShape* Form::circle(QAnyStringView name, Place at, const QColor& fill, QWi
     return add(new CircleShape(fill, parentOr(in)), name, at);
 }
 
-void paintWhite(QWidget& window)
+void paintBackground(QWidget& window, const QColor& color)
 {
-    QPalette white = window.palette();
-    white.setColor(QPalette::Window, Qt::white);
-    window.setPalette(white);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, color);
+    window.setPalette(palette);
     window.setAutoFillBackground(true);
 }
 

@@ -83,7 +83,8 @@ public:
     // A straight line between two points, in layout units.
     QWidget* line(QAnyStringView name, int x1, int y1, int x2, int y2, const QColor& color = Qt::black, int width = 1,
                   QWidget* in = nullptr);
-    QLineEdit* textField(QAnyStringView name, const QString& text, Place at, const Look& look = {}, QWidget* in = nullptr);
+    QLineEdit* textField(QAnyStringView name, const QString& text, Place at, const Look& look = {},
+                         QWidget* in = nullptr);
 
 private:
     QWidget* parentOr(QWidget* in) const { return in ? in : client_; }
@@ -93,8 +94,7 @@ private:
     QWidget* client_;
 };
 
-// Gives a window the white background of every screen.
-void paintWhite(QWidget& window);
-
+// Gives a window its background colour: white on most screens.
+void paintBackground(QWidget& window, const QColor& color);
 
 } // namespace tessaly

@@ -17,6 +17,8 @@ PrintableColorsSheet::PrintableColorsSheet(Shell& shell) : ScreenWindow(ScreenId
                                        .words = {360, 240},
                                        .firstCircle = {5520, 240},
                                        .secondCircle = {5520, 1560}});
+    // On this sheet the white panel lies above the red strip where they meet.
+    banner.panel->raise();
     // The name lies over the lower part of "TO UNDERSTAND".
     name_ = f.textField("Text2", {}, {360, 1320, 5055, 1335}, kBannerNameLook, banner.panel);
     name_->raise();

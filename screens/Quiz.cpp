@@ -100,6 +100,8 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell) : ScreenWindow(screenOf(part),
                      {{"mnuprint", "Print",
                        [this] { printScreen(id(), QStringLiteral("You can not Print the Tessaly at this time!")); }}});
     const bool partOne = part == QuizScreen::Quiz;
+    // The questionnaire stands on the system's 3D-highlight colour, white in the standard scheme.
+    paintBackground(*this, QPalette().color(QPalette::Light));
 
     for (int i = 0; i < std::ssize(kHeadings); ++i) {
         const Heading& h = kHeadings[static_cast<std::size_t>(i)];

@@ -20,11 +20,16 @@ ScreenWindow::ScreenWindow(ScreenId id, Shell& shell)
 {
     const auto& info = screenInfo(id);
     setWindowTitle(titleOf(id));
+    // The client area keeps its size and its controls their places whatever the frame's size;
+    // a sizable window made smaller just shows less of it.
+    auto* viewport = new QWidget(this);
+    viewport->setObjectName(QStringLiteral("viewport"));
+    setCentralWidget(viewport);
+    client_->setParent(viewport);
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(clientSize(id));
-    setCentralWidget(client_);
 
-    paintWhite(*this);
+    paintBackground(*this, Qt::white);
     client_->setAutoFillBackground(true);
 
     if (info.working)

@@ -6,6 +6,7 @@
 #include "ScreenFlow.h"
 #include "Shell.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -39,6 +40,13 @@ private:
 
 SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, shell)
 {
+    // A thin fixed border around the window, which has no frame of the window system's own.
+    auto* border = new QFrame(client());
+    border->setObjectName(QStringLiteral("border"));
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    border->setGeometry(client()->rect());
+    border->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     auto* frame = new SplashPanel(shell, client());
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(toPixels({480, 240, 6465, 4755}));

@@ -200,7 +200,7 @@ void TutorialPage::buildStepTwo()
     for (int i = 0; i < values.size(); ++i) {
         const int top = 48 + 40 * i;
         f.label(member("Label2", i), values[i].left(1), pixels(32, top, 32, 41), times(26.25, kRed, true));
-        f.label(member("Label3", i), values[i].mid(1), pixels(64, top + 6, 300, 33), times(20.25, kRed, true));
+        f.label(member("Label3", i), values[i].mid(1), pixels(64, top, 300, 33), times(20.25, kRed, true));
     }
     f.picture("Picture1", Picture::CompanyLogo, pixels(424, 104, 137, 49));
     f.label("Label4", QStringLiteral("Integrity and Honesty, Respect and Safety"), pixels(32, 296, 352, 25),
@@ -285,7 +285,8 @@ void TutorialPage::buildColourPage(const ColourPage& page)
     for (int i = 0; i < rows; ++i) {
         const int top = page.firstRowTop + step * i;
         const Trait& trait = page.words[static_cast<std::size_t>(i)];
-        f.label(member("Label4", i), trait.word, pixels(page.wordLeft, top, trait.width, step), times(9.75, page.text, true));
+        f.label(member("Label4", i), trait.word, pixels(page.wordLeft, top, trait.width, step),
+                times(9.75, page.text, true));
         f.label(member("Label5", i), sentences.value(i), pixels(page.sentenceLeft, top, 584 - page.sentenceLeft, step),
                 times(9.75));
     }

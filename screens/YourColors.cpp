@@ -39,10 +39,14 @@ YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourco
     auto* back = f.button("Command1", QStringLiteral("Back to Strength Circle"), {8400, 600, 1575, 735});
     addBannerFrame(f, {600, 360}, {8040, 3600});
 
-    // "Back to Strength Circle" comes first in the tab order.
+    // "Back to Strength Circle" comes first in the tab order and has the focus when the
+    // screen opens; printing is never one key press away.
     setTabOrder(back, discover);
     setTabOrder(discover, others);
     setTabOrder(others, exit);
+    setTabOrder(exit, print);
+    setTabOrder(print, name_);
+    back->setFocus();
 
     connect(name_, &QLineEdit::textEdited, this,
             [this](const QString& text) { this->shell().session().setYourColorsName(text); });

@@ -116,6 +116,10 @@ TEST_F(Printing, YourColorsPrintsTheSheetWithTheSameNameAndCircles)
     auto fill = [](QWidget* circle) { return circle->grab().toImage().pixelColor(circle->rect().center()); };
     EXPECT_EQ(fill(sheet->findChild<QWidget*>("Shape1")), QColor(255, 255, 0));
     EXPECT_EQ(fill(sheet->findChild<QWidget*>("Shape2")), QColor(255, 0, 0));
+    // Where the white panel meets the red strip, the panel lies on top.
+    const QImage image = sheet->findChild<QWidget*>("client")->grab().toImage();
+    EXPECT_EQ(image.pixelColor(64, 100), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(63, 100), QColor(255, 0, 0));
 }
 
 TEST_F(Printing, DescriptionsPrintTheirStoredTextInABoldHeader)

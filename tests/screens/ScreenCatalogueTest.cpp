@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 #include <map>
 
@@ -157,4 +159,49 @@ TEST_F(Catalogue, EveryControlNameIsUniqueWithinItsWindow)
                 EXPECT_EQ(count, 1) << info.name << ": " << name.toStdString();
         }
     }
+}
+
+TEST_F(Catalogue, SizableScreensShrinkAndKeepTheirControlsInPlace)
+{
+    for (const auto id : {ScreenId::quiz, ScreenId::Graph1, ScreenId::blueyellow}) {
+        SCOPED_TRACE(screenInfo(id).name.data());
+        flow.show(id);
+        auto* window = qobject_cast<QMainWindow*>(screen(id));
+        auto* next = window->findChild<QPushButton*>();
+        const QPoint nextAt = next->mapTo(window, QPoint(0, 0));
+        window->resize(200, 150);
+        const bool sizable = screenInfo(id).frame == FrameKind::Sizable;
+        EXPECT_EQ(window->size() == QSize(200, 150), sizable);
+        EXPECT_EQ(window->findChild<QWidget*>("client")->size(), clientSize(id));
+        EXPECT_EQ(next->mapTo(window, QPoint(0, 0)), nextAt);
+        flow.hide(id);
+    }
+}
+
+TEST_F(Catalogue, BackgroundsAreWhiteAndTheQuestionnaireTakesTheSystemHighlight)
+{
+    const QColor light = QPalette().color(QPalette::Light);
+    EXPECT_EQ(screen(ScreenId::quiz)->palette().color(QPalette::Window), light);
+    EXPECT_EQ(screen(ScreenId::quiz2)->palette().color(QPalette::Window), light);
+    EXPECT_EQ(screen(ScreenId::Graph1)->palette().color(QPalette::Window), QColor(Qt::white));
+
+    // The splash screen has a thin border of its own inside its fixed size.
+    const QImage splash = screen(ScreenId::frmSplash)->findChild<QWidget*>("client")->grab().toImage();
+    EXPECT_EQ(splash.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(splash.pixelColor(splash.width() - 1, splash.height() / 2), QColor(Qt::black));
+    EXPECT_EQ(splash.pixelColor(2, 2), QColor(Qt::white));
+}
+
+TEST_F(Catalogue, AboutOpensWhereTheWindowSystemPutsIt)
+{
+    arriveAt(ScreenId::choice1);
+    shell.about(ScreenId::choice1);
+    QWidget* about = screen(ScreenId::frmAbout);
+    ASSERT_TRUE(about->isVisible());
+    EXPECT_TRUE(about->windowHandle()->isTopLevel());
+    // Neither centred on the screen nor over the current screen: no position of its own.
+    const QPoint centred = about->screen()->availableGeometry().center() - about->rect().center();
+    const QPoint overParent = screen(ScreenId::choice1)->geometry().center() - about->rect().center();
+    EXPECT_NE(about->pos(), centred);
+    EXPECT_NE(about->pos(), overParent);
 }

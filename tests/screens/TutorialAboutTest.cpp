@@ -1,3 +1,4 @@
+#include "Form.h"
 #include "Harness.h"
 
 #include <QKeyEvent>
@@ -22,7 +23,10 @@ protected:
             texts << l->text();
         return texts;
     }
-    int circles(ScreenId id) { return static_cast<int>(screen(id)->findChildren<QWidget*>(arrayNamed("Shape1")).size()); }
+    int circles(ScreenId id)
+    {
+        return static_cast<int>(screen(id)->findChildren<QWidget*>(arrayNamed("Shape1")).size());
+    }
 };
 
 const QString kUnavailable = "System Information Is Unavailable At This Time";
@@ -54,6 +58,10 @@ TEST_F(Tutorial, CoreValuesStandAsInitialsWithTheirRest)
         EXPECT_EQ(initials[i].size(), 1);
         EXPECT_TRUE(initials[i][0].isUpper());
         EXPECT_FALSE(rests[i].isEmpty());
+        // Initial and rest share the row's top: 48, 88, 128, 168, 208.
+        const int top = 48 + 40 * i;
+        EXPECT_EQ(screen(step2)->findChild<QLabel*>(member("Label2", i))->y(), top);
+        EXPECT_EQ(screen(step2)->findChild<QLabel*>(member("Label3", i))->geometry(), QRect(64, top, 300, 33));
     }
     const QString paragraph = labelTexts(step2, "Label6").value(0);
     EXPECT_EQ(paragraph.size(), 216);
