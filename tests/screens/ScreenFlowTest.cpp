@@ -191,6 +191,27 @@ TEST_F(Flow, AKeyOnTheSplashOpensTheTutorialAndLeavesTheSplashOpen)
     EXPECT_FALSE(visible(step1)); // a key without a character is no key press here
 }
 
+TEST_F(Flow, TheSplashLeftOpenBehindNeverPutsTwoWorkingScreensOnView)
+{
+    // The splash stays open behind the tutorial after a key; the person pages on, then comes
+    // back to the splash with a key or the mouse.
+    shell.start();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(screen(frmSplash), &press);
+    click(step1, "Command1");
+    ASSERT_EQ(visibleScreens(), (std::set<ScreenId>{frmSplash, step2}));
+    QCoreApplication::sendEvent(screen(frmSplash), &press);
+    EXPECT_EQ(visibleScreens(), (std::set<ScreenId>{frmSplash, step1}));
+
+    click(step1, "Command2");
+    auto* panel = screen(frmSplash)->findChild<QWidget*>("Frame1");
+    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), panel->mapToGlobal(QPointF(10, 10)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(panel, &move);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{step1});
+}
+
 TEST_F(Flow, MovingOverOrClickingTheSplashPanelLeavesIt)
 {
     for (const auto type : {QEvent::MouseMove, QEvent::MouseButtonPress}) {
