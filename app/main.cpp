@@ -4,6 +4,7 @@
 #include "Screens.h"
 #include "Session.h"
 #include "Shell.h"
+#include "Startup.h"
 #include "Style.h"
 #include "WindowStacking.h"
 #ifdef Q_OS_WIN
@@ -17,6 +18,9 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = tessaly::answerCommandLine(argc, argv))
+        return *status;
+    tessaly::preferXWayland(argc, argv);
     QApplication app(argc, argv);
     tessaly::applyHouseFonts(app);
     app.setWindowIcon(QIcon(QStringLiteral(":/assets/tessaly-icon.png")));
