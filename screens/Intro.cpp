@@ -168,7 +168,7 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
                 circle = sampleLeast_[i] = f.radio(row.least, {}, row.leastAt, leastPanel);
                 circle->setAccessibleName(QStringLiteral("Sample box, %1, Least like me").arg(word));
             }
-            connect(circle, &QRadioButton::clicked, this, [this, column, r = static_cast<int>(i) + 1](bool checked) {
+            connect(circle, &QRadioButton::toggled, this, [this, column, r = static_cast<int>(i) + 1](bool checked) {
                 if (checked)
                     this->shell().session().selectSampleMark(column, r);
             });

@@ -174,7 +174,7 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
                 circle->setAccessibleName(QStringLiteral("%1, %2, Least like me").arg(boxLabel, caption));
                 circles.least[index] = circle;
             }
-            connect(circle, &QRadioButton::clicked, this, [this, column, box = box.number, row](bool checked) {
+            connect(circle, &QRadioButton::toggled, this, [this, column, box = box.number, row](bool checked) {
                 if (checked)
                     shell().session().selectMark(column, box, row);
             });
