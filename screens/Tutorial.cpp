@@ -320,26 +320,28 @@ void TutorialPage::buildColourPage(const ColourPage& page)
     // Rows stand 32 to 48 pixels apart. A row that wraps onto more lines than 32 pixels hold
     // takes the room it needs and, before the others, what is left over; the rest is shared
     // out, so that the last row stands where the table has it.
-    std::vector<int> gaps;
+    std::vector<int> heights;
     for (std::size_t i = 0; i + 1 < rows.size(); ++i)
-        gaps.push_back(std::max(kMinRowGap, needed(rows[i])));
-    int spare = page.lastRowTop - page.firstRowTop - std::accumulate(gaps.begin(), gaps.end(), 0);
-    for (int& gap : gaps) {
-        const int more = gap > kMinRowGap ? std::clamp(spare, 0, kMaxRowGap - gap) : 0;
-        gap += more;
-        spare -= more;
+        heights.push_back(std::max(kMinRowGap, needed(rows[i])));
+    int spare = page.lastRowTop - page.firstRowTop - std::accumulate(heights.begin(), heights.end(), 0);
+    for (int& height : heights) {
+        if (height > kMinRowGap) {
+            const int more = std::clamp(kMaxRowGap - height, 0, std::max(spare, 0));
+            height += more;
+            spare -= more;
+        }
     }
-    const auto count = static_cast<int>(gaps.size());
-    for (int i = 0; i < count; ++i)
-        gaps[static_cast<std::size_t>(i)] += spare * (i + 1) / count - spare * i / count;
-    gaps.push_back(needed(rows.back()));
+    const auto gaps = static_cast<int>(heights.size());
+    for (int i = 0; i < gaps; ++i)
+        heights[static_cast<std::size_t>(i)] += spare * (i + 1) / gaps - spare * i / gaps;
+    heights.push_back(needed(rows.back()));
 
     int top = page.firstRowTop;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto& [word, sentence] = rows[i];
-        word->setGeometry(word->x(), top, word->width(), gaps[i]);
-        sentence->setGeometry(sentence->x(), top, sentence->width(), gaps[i]);
-        top += gaps[i];
+        word->setGeometry(word->x(), top, word->width(), heights[i]);
+        sentence->setGeometry(sentence->x(), top, sentence->width(), heights[i]);
+        top += heights[i];
     }
 }
 

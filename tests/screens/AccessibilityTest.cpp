@@ -105,8 +105,15 @@ TEST_F(Accessibility, EveryScreenNamesWhatItShowsAndLeavesOutItsDecorations)
     }
 }
 
-TEST_F(Accessibility, ColourCirclesSayWhichColourTheyShow)
+TEST_F(Accessibility, PicturesAndCirclesSayWhatTheyShow)
 {
+    // The window shows a corner of the diagram; its description has all four quadrants.
+    const QString diagram = accessible(screen(step5)->findChild<QWidget*>("Picture1"))->text(QAccessible::Description);
+    for (const char* quadrant :
+         {"Dominance (Directive)", "Influence (Talkative)", "Conscientiousness (Cautious)", "Steadiness (Supportive)"})
+        EXPECT_TRUE(diagram.contains(QLatin1String(quadrant))) << quadrant;
+    EXPECT_EQ(nameOf(Intro, "Picture1_1"), "Tessaly logo");
+
     arriveAt(Yourcolor1);
     EXPECT_EQ(nameOf(Yourcolor1, "Shape1"), "First colour: not known yet");
     EXPECT_EQ(nameOf(Yourcolor1, "Shape2"), "Second colour: not known yet");
