@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "CupsPrinter.h"
 #include "QtDialogs.h"
 #include "ScreenFlow.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     tessaly::preferXWayland(argc, argv);
     QApplication app(argc, argv);
     tessaly::applyHouseFonts(app);
+    tessaly::installScreenAccessibility();
     app.setWindowIcon(QIcon(QStringLiteral(":/assets/tessaly-icon.png")));
     // Only the Exit command ends the program.
     app.setQuitOnLastWindowClosed(false);

@@ -20,6 +20,7 @@ struct BannerPlaces {
 };
 
 struct Banner {
+    QWidget* strip;
     QWidget* panel;
     CircleShape* firstCircle;
     CircleShape* secondCircle;
@@ -32,5 +33,9 @@ Banner buildBanner(Form& form, const BannerPlaces& places);
 void addBannerFrame(Form& form, QPoint topLeft, QPoint bottomRight);
 // A circle's colour: the display colour of the chosen colour, black until one is chosen.
 QColor circleColor(std::optional<Color> color);
+
+enum class Rank { First, Second };
+// What a screen reader says of a colour circle: "First colour: Yellow".
+QString circleName(Rank rank, std::optional<Color> color);
 
 } // namespace tessaly

@@ -1,5 +1,6 @@
 #include "Description.h"
 
+#include "Banner.h"
 #include "Expect.h"
 #include "PainterSurface.h"
 #include "Printouts.h"
@@ -55,15 +56,20 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
     f.line("Line1", 152 * 15, 8 * 15, 312 * 15, 8 * 15);
     f.line("Line2", 152 * 15, 104 * 15, 312 * 15, 104 * 15);
     f.line("Line3", 312 * 15, 8 * 15, 312 * 15, 104 * 15);
-    f.circle("Shape1", pixels(232, 48, 25, 25), badgeColor(style.first));
-    f.circle("Shape2", pixels(232, 75, 25, 25), badgeColor(style.second));
+    f.circle("Shape1", pixels(232, 48, 25, 25), badgeColor(style.first))
+        ->setAccessibleName(circleName(Rank::First, style.first));
+    f.circle("Shape2", pixels(232, 75, 25, 25), badgeColor(style.second))
+        ->setAccessibleName(circleName(Rank::Second, style.second));
     const Look heading{.family = times, .points = 8.25, .bold = true};
-    f.label("Label3", QString::fromUtf8(style.heading), pixels(144, 112, 265, 25), heading);
-    f.label("Label4", QString::fromUtf8(style.nickname), pixels(192, 128, 105, 25), heading);
+    const QString headingText = QString::fromUtf8(style.heading);
+    f.label("Label3", headingText, pixels(144, 112, 265, 25), heading);
+    // The longer nicknames run on to the right rather than break onto a line the box would cover.
+    Look nickname = heading;
+    nickname.oneLine = true;
+    f.label("Label4", QString::fromUtf8(style.nickname), pixels(192, 128, 105, 25), nickname);
 
-    auto* text = new QPlainTextEdit(client());
-    text->setObjectName(QString::fromLatin1(textBoxName(id)));
-    text->setGeometry(toPixels(pixels(16, 152, 441, 161)));
+    auto* text = f.add(new QPlainTextEdit(client()), QString::fromLatin1(textBoxName(id)), pixels(16, 152, 441, 161));
+    text->setAccessibleName(headingText);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -75,7 +81,6 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
     if (description.endsWith('\n'))
         description.chop(1);
     text->setPlainText(description);
-    text->lower();
 
     f.picture("Picture1", Picture::CompanyLogo, pixels(16, 336, 137, 49));
     auto* printText = f.button("Command1", QStringLiteral("Print Text"), pixels(224, 336, 49, 33));

@@ -55,35 +55,6 @@ protected:
     }
 };
 
-// An option button with its word on the left and its circle at the right edge.
-class CaptionLeftRadio final : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const int size = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
-        QStyleOptionButton circle = option;
-        circle.rect = QRect(width() - size - 1, (height() - size) / 2, size, size);
-        painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, circle);
-        const QRect words = rect().adjusted(0, 0, -size - 4, 0);
-        painter.drawItemText(words, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text(),
-                             QPalette::WindowText);
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = painter.fontMetrics()
-                             .boundingRect(words, Qt::AlignLeft | Qt::AlignVCenter, text())
-                             .adjusted(-1, 0, 1, 0);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
-    }
-};
-
 // A picture from the resources, compiled in as a PNG at its own size and at twice it. The
 // larger one is drawn wherever a picture pixel covers more than one device pixel: on a 2x
 // screen, on a printer page, or where the picture is stretched to fill its box.
@@ -138,6 +109,20 @@ private:
     int width_;
 };
 
+// What a screen reader calls each picture.
+QString nameOf(Picture picture)
+{
+    switch (picture) {
+    case Picture::CompanyLogo:
+        return QStringLiteral("Corvane logo");
+    case Picture::ProgrammeLogo:
+        return QStringLiteral("Tessaly logo");
+    case Picture::StylesDiagram:
+        return QStringLiteral("Behavioral styles diagram");
+    }
+    return {};
+}
+
 QString resourceOf(Picture picture)
 {
     switch (picture) {
@@ -168,6 +153,39 @@ void applyLook(QWidget* w, const Look& look)
 
 } // namespace
 
+QRect CaptionLeftRadio::circleRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int size = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
+    return {width() - size, (height() - size) / 2, size, size};
+}
+
+QRect CaptionLeftRadio::captionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int spacing = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
+    return rect().adjusted(0, 0, -(width() - circleRect().left()) - spacing, 0);
+}
+
+void CaptionLeftRadio::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton circle;
+    initStyleOption(&circle);
+    circle.rect = circleRect();
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, circle);
+    const QRect words = captionRect();
+    painter.drawItemText(words, kCaptionFlags, palette(), isEnabled(), text(), QPalette::WindowText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.fontMetrics().boundingRect(words, kCaptionFlags, text()).adjusted(-1, 0, 1, 0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
 CircleShape::CircleShape(const QColor& fill, QWidget* parent) : QWidget(parent), fill_(fill) {}
 
 void CircleShape::setFill(const QColor& fill)
@@ -186,16 +204,6 @@ void CircleShape::paintEvent(QPaintEvent*)
     const qreal diameter = std::min(width(), height()) - 1.0;
     painter.drawEllipse(
         QRectF(QRectF(rect()).center() - QPointF(diameter / 2, diameter / 2), QSizeF(diameter, diameter)));
-}
-
-template <typename W>
-W* Form::add(W* widget, QAnyStringView name, const Place& at)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(toPixels(at));
-    // Earlier rows lie on top: each new control goes underneath its siblings.
-    widget->lower();
-    return widget;
 }
 
 QPushButton* Form::button(QAnyStringView name, const QString& caption, Place at, QWidget* in)
@@ -222,6 +230,7 @@ QLabel* Form::label(QAnyStringView name, const QString& text, Place at, const Lo
 QWidget* Form::panel(QAnyStringView name, Place at, const QColor& back, QWidget* in)
 {
     auto* p = add(new QWidget(parentOr(in)), name, at);
+    setAccessibleRole(p, QAccessible::Grouping);
     QPalette palette = p->palette();
     palette.setColor(QPalette::Window, back);
     p->setPalette(palette);
@@ -238,17 +247,29 @@ QRadioButton* Form::radio(QAnyStringView name, const QString& caption, Place at,
 {
     if (caption.isEmpty())
         return add(new QRadioButton(parentOr(in)), name, at);
-    return add(new CaptionLeftRadio(caption, parentOr(in)), name, at);
+    auto* radio = add(new CaptionLeftRadio(caption, parentOr(in)), name, at);
+    // A word that wraps gets the lines it needs, the area growing about its middle so that
+    // the circle stays level with the row.
+    const int needed =
+        radio->fontMetrics().boundingRect(radio->captionRect(), CaptionLeftRadio::kCaptionFlags, caption).height();
+    if (needed > radio->height())
+        radio->setGeometry(radio->x(), radio->y() - (needed - radio->height()) / 2, radio->width(), needed);
+    return radio;
 }
 
 QWidget* Form::picture(QAnyStringView name, Picture picture, Place at, PictureFit fit, QWidget* in)
 {
-    return add(new PictureBox(resourceOf(picture), fit, parentOr(in)), name, at);
+    auto* box = add(new PictureBox(resourceOf(picture), fit, parentOr(in)), name, at);
+    setAccessibleRole(box, QAccessible::Graphic);
+    box->setAccessibleName(nameOf(picture));
+    return box;
 }
 
 CircleShape* Form::circle(QAnyStringView name, Place at, const QColor& fill, QWidget* in)
 {
-    return add(new CircleShape(fill, parentOr(in)), name, at);
+    auto* circle = add(new CircleShape(fill, parentOr(in)), name, at);
+    setAccessibleRole(circle, QAccessible::Graphic);
+    return circle;
 }
 
 void paintBackground(QWidget& window, const QColor& color)
@@ -266,6 +287,7 @@ QWidget* Form::line(QAnyStringView name, int x1, int y1, int x2, int y2, const Q
     const QRect box = QRect(a, b).normalized().adjusted(-width / 2, -width / 2, width - width / 2, width - width / 2);
     auto* l = new Line(QLine(a - box.topLeft(), b - box.topLeft()), color, width, parentOr(in));
     l->setObjectName(name);
+    markDecoration(l);
     l->setGeometry(box);
     l->lower();
     return l;

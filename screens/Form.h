@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "QtColor.h"
 
 #include <QAnyStringView>
 #include <QColor>
+#include <QRadioButton>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -12,7 +14,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QWidget;
 
 namespace tessaly {
@@ -59,6 +60,22 @@ private:
     QColor fill_;
 };
 
+// An option button with its word on the left and its circle at the right edge. A word too
+// wide for one line wraps at word boundaries.
+class CaptionLeftRadio final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+    static constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+
+    QRect circleRect() const;
+    // Where the word stands: left of the circle, the platform's spacing away from it.
+    QRect captionRect() const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
 enum class Picture { CompanyLogo, ProgrammeLogo, StylesDiagram };
 enum class PictureFit { NaturalSize, Fill };
 
@@ -86,10 +103,20 @@ public:
     QLineEdit* textField(QAnyStringView name, const QString& text, Place at, const Look& look = {},
                          QWidget* in = nullptr);
 
+    // Places a control the screen made itself, as a row of the table.
+    template <typename W>
+    W* add(W* widget, QAnyStringView name, const Place& at)
+    {
+        widget->setObjectName(name);
+        addToReadingOrder(widget);
+        widget->setGeometry(toPixels(at));
+        // Earlier rows lie on top: each new control goes underneath its siblings.
+        widget->lower();
+        return widget;
+    }
+
 private:
     QWidget* parentOr(QWidget* in) const { return in ? in : client_; }
-    template <typename W>
-    W* add(W* widget, QAnyStringView name, const Place& at);
 
     QWidget* client_;
 };

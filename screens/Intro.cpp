@@ -88,8 +88,10 @@ void IntroScreen::buildHeading()
     for (std::size_t i = 0; i < 5; ++i)
         f.label(member("Label14", static_cast<int>(i)), color.mid(static_cast<qsizetype>(i), 1),
                 {letterLefts[i], 120, 255, 495}, {.points = 13.5, .text = letterColors[i]});
-    f.label(member("Label13", 1), QStringLiteral("Print the Manual Version of the Tessaly."), {4080, 840, 1815, 495},
-            {.text = kRed});
+    auto* manualNote = f.label(member("Label13", 1), QStringLiteral("Print the Manual Version of the Tessaly."),
+                               {4080, 840, 1815, 495}, {.text = kRed});
+    // The label reaches under the button beside it; its words keep clear of the button.
+    manualNote->setContentsMargins(0, 0, 4, 0);
     auto* manual = f.button("Command4", QStringLiteral("Print Manual Tessaly"), {5880, 720, 975, 735});
     connect(manual, &QPushButton::clicked, this, [this] {
         reportPrintFailure(printPaperVersion(this->shell().printer()),
@@ -118,6 +120,8 @@ std::pair<QWidget*, QWidget*> IntroScreen::buildSampleFrame()
     f.label("Label10", QStringLiteral("Least Like You"), {9120, 2880, 495, 855}, {.text = kBlue});
     QWidget* mostPanel = f.panel("Picture35", {7680, 3600, 1335, 1575});
     QWidget* leastPanel = f.panel("Picture36", {8760, 3600, 615, 1665});
+    mostPanel->setAccessibleName(QStringLiteral("Sample box, Most like me"));
+    leastPanel->setAccessibleName(QStringLiteral("Sample box, Least like me"));
     return {mostPanel, leastPanel};
 }
 
@@ -164,7 +168,7 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
                 circle = sampleLeast_[i] = f.radio(row.least, {}, row.leastAt, leastPanel);
                 circle->setAccessibleName(QStringLiteral("Sample box, %1, Least like me").arg(word));
             }
-            connect(circle, &QRadioButton::clicked, this, [this, column, r = static_cast<int>(i) + 1](bool checked) {
+            connect(circle, &QRadioButton::toggled, this, [this, column, r = static_cast<int>(i) + 1](bool checked) {
                 if (checked)
                     this->shell().session().selectSampleMark(column, r);
             });

@@ -1,6 +1,7 @@
 #include "Marks.h"
 
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace tessaly {
 
@@ -8,6 +9,7 @@ void setMarked(QRadioButton* circle, bool marked)
 {
     if (circle->isChecked() == marked)
         return;
+    const QSignalBlocker quiet(circle);
     circle->setAutoExclusive(false);
     circle->setChecked(marked);
     circle->setAutoExclusive(true);

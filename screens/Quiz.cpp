@@ -155,6 +155,8 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
     // The words' panel lies over the Least panel's empty left part.
     QWidget* words = form().panel(panelName + QStringLiteral("Most"), {cell.left, cell.top, 1335, 1575});
     QWidget* least = form().panel(panelName + QStringLiteral("Least"), {cell.left + 1080, cell.top, 615, 1665});
+    words->setAccessibleName(QStringLiteral("%1, Most like me").arg(boxLabel));
+    least->setAccessibleName(QStringLiteral("%1, Least like me").arg(boxLabel));
     BoxCircles& circles = boxes_.emplace_back(BoxCircles{box.number, {}, {}});
     // Created column by column, so that Tab goes from the Most column to the Least column
     // and on to the definition buttons; the arrow keys move within a column.
@@ -174,7 +176,7 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
                 circle->setAccessibleName(QStringLiteral("%1, %2, Least like me").arg(boxLabel, caption));
                 circles.least[index] = circle;
             }
-            connect(circle, &QRadioButton::clicked, this, [this, column, box = box.number, row](bool checked) {
+            connect(circle, &QRadioButton::toggled, this, [this, column, box = box.number, row](bool checked) {
                 if (checked)
                     shell().session().selectMark(column, box, row);
             });

@@ -1,5 +1,6 @@
 #include "Splash.h"
 
+#include "Accessibility.h"
 #include "Content.h"
 #include "EmbeddedText.h"
 #include "Product.h"
@@ -46,6 +47,7 @@ SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, she
     border->setFrameStyle(QFrame::Box | QFrame::Plain);
     border->setGeometry(client()->rect());
     border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    markDecoration(border);
 
     auto* frame = new SplashPanel(shell, client());
     frame->setObjectName(QStringLiteral("Frame1"));

@@ -7,6 +7,7 @@
 #include "Shell.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,13 +27,15 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-    // Paints onto what the box shows now, without clearing it.
-    void drawOn(const std::function<void(QPainter&)>& draw)
+    // Paints onto what the box shows now, without clearing it; `shown` says in words what
+    // the box shows then, for those who cannot see it.
+    void drawOn(const std::function<void(QPainter&)>& draw, const QString& shown)
     {
         if (canvas_.deviceIndependentSize() != QSizeF(size()))
             clear();
         QPainter painter(&canvas_);
         draw(painter);
+        setAccessibleDescription(shown);
         drawnSinceRepaint_ = true;
         update();
     }
@@ -56,6 +59,8 @@ private:
         canvas_ = QImage(size() * ratio, QImage::Format_RGB32);
         canvas_.setDevicePixelRatio(ratio);
         canvas_.fill(Qt::white);
+        if (!accessibleDescription().isEmpty())
+            setAccessibleDescription({});
     }
 
     std::function<void()> onMouseMove_;
@@ -92,10 +97,9 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
     auto* onward = f.button("Command2", QStringLiteral("START to Understand Me"), {5160, 960, 1455, 615});
     f.label("Label6", QStringLiteral("Move the mouse to the box below to see the chart!"), {720, 1200, 3855, 255},
             {.back = Qt::white});
-    chart_ = new ChartBox([this] { Picture1_MouseMove(); }, client());
-    chart_->setObjectName(QStringLiteral("Picture1"));
-    chart_->setGeometry(toPixels({480, 1440, 4215, 4215}));
-    chart_->lower();
+    chart_ = f.add(new ChartBox([this] { Picture1_MouseMove(); }, client()), "Picture1", {480, 1440, 4215, 4215});
+    setAccessibleRole(chart_, QAccessible::Chart);
+    chart_->setAccessibleName(QStringLiteral("Strength Circle"));
 
     const std::array<ValueBox, 4> boxes{{
         {"Text1", 2160, kRed, Qt::white},
@@ -108,6 +112,7 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
         values_[i] = f.textField(b.name, {}, {4920, b.top, 615, 615},
                                  {.points = 12, .bold = true, .text = b.text, .back = b.back});
         const Color color = kColors[i];
+        values_[i]->setAccessibleName(QStringLiteral("%1 value").arg(QString::fromUtf8(colorName(color))));
         connect(values_[i], &QLineEdit::textEdited, this,
                 [this, color](const QString& text) { this->shell().session().setStrengthValue(color, text); });
     }
@@ -117,9 +122,15 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
         {"Label3", "  BLUE Value", 3840, 615, kBlue},
         {"Label4", "  GREEN Value", 4440, 495, kGreenText},
     }};
-    for (const auto& c : captions)
-        f.label(c.name, QString::fromLatin1(c.text), {5760, c.top, 1815, c.height},
-                {.points = 9.75, .bold = true, .text = c.color, .back = kLightGrey});
+    std::array<QLabel*, 4> captionLabels{};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const auto& c = captions[i];
+        captionLabels[i] = f.label(c.name, QString::fromLatin1(c.text), {5760, c.top, 1815, c.height},
+                                   {.points = 9.75, .bold = true, .text = c.color, .back = kLightGrey});
+    }
+    // Each value is read with the caption beside it.
+    readInOrder({values_[0], captionLabels[0], values_[1], captionLabels[1], values_[2], captionLabels[2], values_[3],
+                 captionLabels[3]});
     f.line("Line1", 5760, 2400, 7560, 2400);
     f.line(member("Line2", 0), 7560, 2400, 7560, 4920);
     f.line(member("Line2", 1), 5760, 2400, 5760, 4920);
@@ -147,10 +158,16 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
 void StrengthCircleScreen::Picture1_MouseMove()
 {
     // The chart reads the value boxes afresh at every movement.
-    chart_->drawOn([&](QPainter& painter) {
-        PainterSurface surface(painter);
-        drawStrengthCircle(boxTexts(), surface);
-    });
+    const ValueTexts texts = boxTexts();
+    QStringList shown;
+    for (const Color color : kColors)
+        shown << QString::fromUtf8(colorName(color)) + u' ' + texts[indexOf(color)];
+    chart_->drawOn(
+        [&](QPainter& painter) {
+            PainterSurface surface(painter);
+            drawStrengthCircle(texts, surface);
+        },
+        shown.join(QStringLiteral(", ")));
 }
 
 void StrengthCircleScreen::Print_Click()

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 #include <vector>
 
 namespace tessaly {
@@ -27,6 +29,11 @@ Look times(double points, const QColor& color = Qt::black, bool bold = false, bo
     return {.family = kTimes, .points = points, .bold = bold, .underline = underline, .text = color};
 }
 
+// The tutorial's circles draw green in its darker shade.
+QColor circleFill(Color c) { return c == Color::Green ? kDarkGreenFill : toQColor(displayColor(c)); }
+
+QString circleName(Color c) { return QString::fromUtf8(colorName(c)) + QStringLiteral(" circle"); }
+
 struct PageButton {
     const char* name;
     const char* caption;
@@ -38,6 +45,10 @@ struct PageButtons {
     ScreenId page;
     std::array<PageButton, 2> buttons;
 };
+
+// How far apart rows of traits stand, in pixels.
+constexpr int kMinRowGap = 32;
+constexpr int kMaxRowGap = 48;
 
 // The colour pages keep their buttons below the last row of traits.
 constexpr Place kBack = pixels(472, 432, 49, 41);
@@ -78,7 +89,7 @@ struct ColourPage {
     ScreenId page;
     const char* title;
     QColor text;
-    QColor circle;
+    Color circle;
     QPoint titleAt;
     int qualitiesTop;
     QPoint circleAt;
@@ -96,17 +107,17 @@ std::vector<ColourPage> colourPages()
 {
     // clang-format off
     return {
-        {Step6, "DIRECTORS [RED]", kRed, kRed, {24, 72}, 104, {496, 72}, 40, 128, 144, 416,
+        {Step6, "DIRECTORS [RED]", kRed, Color::Red, {24, 72}, 104, {496, 72}, 40, 128, 144, 416,
          {"Take charge", "Control oriented", "Competitive", "Motivated to be number one", "Task focused", "Achievers",
           "Strong willed", "Impatient", "Busy"},
          embedded::step6Traits()},
-        {step7, "THINKERS [GREEN]", kGreenText, kDarkGreenFill, {0, 8}, 48, {488, 16}, 16, 104, 88, 384,
+        {step7, "THINKERS [GREEN]", kGreenText, Color::Green, {0, 8}, 48, {488, 16}, 16, 104, 88, 384,
          {"Careful", "Precise", "Proper", "Private", "Reserved", "Logical", "Inventive", "Contemplative"},
          embedded::step7Traits()},
-        {step8, "RELATERS [BLUE]", kBlue, kBlue, {0, 8}, 48, {488, 24}, 8, 104, 96, 344,
+        {step8, "RELATERS [BLUE]", kBlue, Color::Blue, {0, 8}, 48, {488, 24}, 8, 104, 96, 344,
          {"Easygoing", "Slower paced", "Diplomatic", "Persevering", "Modest", {"Accommodating", 89}, "Neighborly"},
          embedded::step8Traits()},
-        {step9, "SOCIALIZERS [YELLOW]", kYellow, kYellow, {0, 0}, 32, {488, 0}, 16, 104, 64, 408,
+        {step9, "SOCIALIZERS [YELLOW]", kYellow, Color::Yellow, {0, 0}, 32, {488, 0}, 16, 104, 64, 408,
          {"Optimistic", "Fast Paced", "Emotional", "Approval seeking", "Fun loving", "Excitable", "Spontaneous",
           "Expressive", "Instinctive"},
          embedded::step9Traits()},
@@ -121,16 +132,6 @@ TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
     addStandardMenus({"editform", "Edit"},
                      {{"prtform", "Print Form", [this] { printScreen(this->id(), kScreenPrintFailure); }}}, "exitfrm");
     setWindowIcon(QIcon(QStringLiteral(":/assets/tutorial-icon.png")));
-
-    for (const auto& page : kPages) {
-        if (page.page != id)
-            continue;
-        for (const auto& b : page.buttons) {
-            auto* button = form().button(b.name, QString::fromLatin1(b.caption), b.at);
-            connect(button, &QPushButton::clicked, this,
-                    [this, target = b.target] { this->shell().flow().navigate(this->id(), target); });
-        }
-    }
 
     switch (id) {
     case step1:
@@ -155,14 +156,28 @@ TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
         }
         break;
     }
+
+    // The buttons are read after the page they lead on from, yet lie on top of its labels.
+    for (const auto& page : kPages) {
+        if (page.page != id)
+            continue;
+        for (const auto& b : page.buttons) {
+            auto* button = form().button(b.name, QString::fromLatin1(b.caption), b.at);
+            button->raise();
+            connect(button, &QPushButton::clicked, this,
+                    [this, target = b.target] { this->shell().flow().navigate(this->id(), target); });
+        }
+    }
 }
 
 void TutorialPage::buildStepOne()
 {
-    const QColor circles[] = {kRed, kBlue, kYellow, kDarkGreenFill};
+    const Color circles[] = {Color::Red, Color::Blue, Color::Yellow, Color::Green};
     const int lefts[] = {40, 176, 336, 472};
     for (int i = 0; i < 4; ++i)
-        form().circle(member("Shape1", i), pixels(lefts[i], 24, 41, 41), circles[i]);
+        form()
+            .circle(member("Shape1", i), pixels(lefts[i], 24, 41, 41), circleFill(circles[i]))
+            ->setAccessibleName(circleName(circles[i]));
 
     const Look blue = times(9.75, kBlue);
     struct Statement {
@@ -262,6 +277,8 @@ void TutorialPage::buildStepFive()
     // The diagram is the window's background, at its own size from the top-left corner.
     auto* diagram = form().picture("Picture1", Picture::StylesDiagram, pixels(0, 0, 592, 473));
     diagram->lower();
+    // The window shows only part of the diagram; a screen reader has all of it.
+    diagram->setAccessibleDescription(contentLine(embedded::stylesDiagram()));
 }
 
 void TutorialPage::buildColourPage(const ColourPage& page)
@@ -277,18 +294,54 @@ void TutorialPage::buildColourPage(const ColourPage& page)
             times(12, page.text, true));
     f.label("Label3", QStringLiteral("They generally show some of the following qualities "),
             pixels(page.titleAt.x(), page.qualitiesTop, 420, 25), times(11.25, Qt::black, true));
-    f.circle("Shape1", pixels(page.circleAt.x(), page.circleAt.y(), 49, 49), page.circle);
+    f.circle("Shape1", pixels(page.circleAt.x(), page.circleAt.y(), 49, 49), circleFill(page.circle))
+        ->setAccessibleName(circleName(page.circle));
 
+    // One row per trait: the word and, to its right, its sentence.
     const QStringList sentences = contentLines(page.sentences);
-    const int rows = static_cast<int>(page.words.size());
-    const int step = rows > 1 ? (page.lastRowTop - page.firstRowTop) / (rows - 1) : 0;
-    for (int i = 0; i < rows; ++i) {
-        const int top = page.firstRowTop + step * i;
+    std::vector<std::pair<QLabel*, QLabel*>> rows;
+    for (int i = 0; i < std::ssize(page.words); ++i) {
         const Trait& trait = page.words[static_cast<std::size_t>(i)];
-        f.label(member("Label4", i), trait.word, pixels(page.wordLeft, top, trait.width, step),
-                times(9.75, page.text, true));
-        f.label(member("Label5", i), sentences.value(i), pixels(page.sentenceLeft, top, 584 - page.sentenceLeft, step),
-                times(9.75));
+        rows.emplace_back(
+            f.label(member("Label4", i), trait.word, pixels(page.wordLeft, page.firstRowTop, trait.width, kMinRowGap),
+                    times(9.75, page.text, true)),
+            f.label(member("Label5", i), sentences.value(i),
+                    pixels(page.sentenceLeft, page.firstRowTop, 584 - page.sentenceLeft, kMinRowGap), times(9.75)));
+    }
+    const auto needed = [](const std::pair<QLabel*, QLabel*>& row) {
+        return std::max(row.first->heightForWidth(row.first->width()), row.second->heightForWidth(row.second->width()));
+    };
+
+    // The last sentence stops short of the buttons where it runs down to within a line of them.
+    QLabel* lastSentence = rows.back().second;
+    if (page.lastRowTop + needed(rows.back()) + lastSentence->fontMetrics().lineSpacing() > unitsToPixels(kBack.top))
+        lastSentence->resize(unitsToPixels(kBack.left) - 8 - page.sentenceLeft, lastSentence->height());
+
+    // Rows stand 32 to 48 pixels apart. A row that wraps onto more lines than 32 pixels hold
+    // takes the room it needs and, before the others, what is left over; the rest is shared
+    // out, so that the last row stands where the table has it.
+    std::vector<int> heights;
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+        heights.push_back(std::max(kMinRowGap, needed(rows[i])));
+    int spare = page.lastRowTop - page.firstRowTop - std::accumulate(heights.begin(), heights.end(), 0);
+    for (int& height : heights) {
+        if (height > kMinRowGap) {
+            const int more = std::clamp(kMaxRowGap - height, 0, std::max(spare, 0));
+            height += more;
+            spare -= more;
+        }
+    }
+    const auto gaps = static_cast<int>(heights.size());
+    for (int i = 0; i < gaps; ++i)
+        heights[static_cast<std::size_t>(i)] += spare * (i + 1) / gaps - spare * i / gaps;
+    heights.push_back(needed(rows.back()));
+
+    int top = page.firstRowTop;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& [word, sentence] = rows[i];
+        word->setGeometry(word->x(), top, word->width(), heights[i]);
+        sentence->setGeometry(sentence->x(), top, sentence->width(), heights[i]);
+        top += heights[i];
     }
 }
 

@@ -27,6 +27,7 @@ YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourco
     auto* others = f.button("Command4", QStringLiteral("Learn More About Others"), {8400, 2520, 1575, 735});
     auto* discover = f.button("Command3", QStringLiteral("Discover Your Colors"), {8400, 1560, 1575, 735});
     name_ = f.textField("Text1", {}, {1800, 2160, 5055, 1335}, kBannerNameLook);
+    name_->setAccessibleName(QStringLiteral("Your name"));
     const Banner banner = buildBanner(f,
                                       {.strip = {600, 360},
                                        .panel = {1560, 480, 6375, 3015},
@@ -38,6 +39,10 @@ YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourco
     auto* exit = f.button("Command2", QStringLiteral("Exit"), {1080, 3840, 1335, 615});
     auto* back = f.button("Command1", QStringLiteral("Back to Strength Circle"), {8400, 600, 1575, 735});
     addBannerFrame(f, {600, 360}, {8040, 3600});
+
+    // The table lists the controls as they lie on top of each other; they are read as seen:
+    // the banner with the name, then the buttons down the right and along the bottom.
+    readInOrder({banner.strip, banner.panel, name_, back, discover, others, exit, print});
 
     // "Back to Strength Circle" comes first in the tab order and has the focus when the
     // screen opens; printing is never one key press away.
@@ -68,6 +73,8 @@ void YourColorsScreen::showSession()
         values_[i]->setText(group.values[i]);
     firstCircle_->setFill(circleColor(group.firstCircle));
     secondCircle_->setFill(circleColor(group.secondCircle));
+    firstCircle_->setAccessibleName(circleName(Rank::First, group.firstCircle));
+    secondCircle_->setAccessibleName(circleName(Rank::Second, group.secondCircle));
 }
 
 } // namespace tessaly

@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "Style.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     tessaly::applyHouseFonts(app);
+    tessaly::installScreenAccessibility();
     app.setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

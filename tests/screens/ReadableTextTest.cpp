@@ -1,0 +1,222 @@
+#include "Form.h"
+#include "Harness.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+
+#include <set>
+
+using namespace tessaly;
+using namespace tessaly::testing;
+using enum ScreenId;
+
+namespace {
+
+// A text as its control draws it: the area it is laid out in and the flags it is drawn with,
+// in the control's own coordinates.
+struct DrawnText {
+    QWidget* control;
+    QString text;
+    QRect area;
+    int flags;
+};
+
+std::vector<DrawnText> textsOf(QWidget* window)
+{
+    std::vector<DrawnText> texts;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
+            const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+            texts.push_back({label, label->text(), label->contentsRect(), int(label->alignment()) | wrap});
+        } else if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect area = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            texts.push_back({button, button->text(), area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic});
+        } else if (auto* radio = dynamic_cast<CaptionLeftRadio*>(w)) {
+            texts.push_back({radio, radio->text(), radio->captionRect(), CaptionLeftRadio::kCaptionFlags});
+        }
+    }
+    return texts;
+}
+
+std::string describe(const DrawnText& t)
+{
+    return t.control->objectName().toStdString() + " \"" + t.text.toStdString() + "\"";
+}
+
+QRect laidOut(const DrawnText& t) { return QFontMetrics(t.control->font()).boundingRect(t.area, t.flags, t.text); }
+
+// Every pixel the text inks when drawn unclipped, in the control's coordinates.
+QRect inkOf(const DrawnText& t)
+{
+    const int margin = 100;
+    QImage image(t.control->size() + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(t.control->font());
+    painter.drawText(t.area.translated(margin, margin), t.flags, t.text);
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                ink |= QRect(x - margin, y - margin, 1, 1);
+        }
+    }
+    return ink;
+}
+
+// What paints every pixel of its place, in the window's coordinates: buttons, fields, pictures
+// and circles; of an option button only its circle. Lines are left out: they frame texts.
+std::vector<std::pair<QWidget*, QRect>> solidsOf(QWidget* window)
+{
+    std::vector<std::pair<QWidget*, QRect>> solids;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || qobject_cast<QLabel*>(w) || !w->findChildren<QWidget*>().isEmpty()
+            || isDecoration(w))
+            continue;
+        QRect place = w->rect();
+        if (auto* radio = dynamic_cast<CaptionLeftRadio*>(w)) {
+            place = radio->circleRect();
+        } else if (auto* plain = qobject_cast<QRadioButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(plain);
+            place = plain->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, plain);
+        }
+        solids.emplace_back(w, QRect(w->mapTo(window, place.topLeft()), place.size()));
+    }
+    return solids;
+}
+
+// The pixels a text inks as its control paints it, clipped to the control.
+std::vector<QPoint> inkPixels(const DrawnText& t)
+{
+    QImage image(t.control->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(t.control->font());
+    painter.drawText(t.area, t.flags, t.text);
+    painter.end();
+    std::vector<QPoint> ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                ink.emplace_back(x, y);
+        }
+    }
+    return ink;
+}
+
+// Controls whose size in their screen's table cannot hold their text at its font. Each still
+// shows its text whole: the line boxes overrun, the letters do not.
+struct Exception {
+    ScreenId screen;
+    const char* control;
+    const char* reason;
+};
+// clang-format off
+const Exception kExceptions[] = {
+    {Yourcolor1, "Label2", "2655 units hold 4.8 lines of Times 24 pt; the last line's capital has no descender"},
+    {Printcolor, "Label2", "the same banner as Your Colors"},
+    {step7, "Label4_7", "81 px: \"Contemplative\" overruns only by its last letter's side bearing"},
+    {step8, "Label4_5", "89 px: \"Accommodating\" overruns only by its last letter's side bearing"},
+    {quiz, "Option10", "1215 units leave 61 px beside the circle; \"goodnatured\" needs 62 with its side bearing"},
+    {quiz, "Option28", "1215 units leave 61 px beside the circle; \"conventional\" needs 62 with its side bearing"},
+    {quiz, "Option82", "1215 units leave 61 px beside the circle; \"introspective\" needs 62 with its side bearing"},
+    {quiz2, "most49", "1335 units leave 69 px beside the circle; \"argumentative\" needs 70 with its side bearing"},
+};
+// clang-format on
+
+const Exception* exceptionFor(ScreenId id, const QWidget* control)
+{
+    for (const auto& e : kExceptions) {
+        if (e.screen == id && control->objectName() == QLatin1String(e.control))
+            return &e;
+    }
+    return nullptr;
+}
+
+class ReadableText : public Harness {
+protected:
+    // Shows every screen in turn and hands its window to `check`.
+    template <typename Check>
+    void everyScreen(Check check)
+    {
+        for (const auto& info : allScreens()) {
+            SCOPED_TRACE(info.name.data());
+            flow.show(info.id);
+            check(info.id, screen(info.id));
+            flow.hide(info.id);
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(ReadableText, EveryCaptionFitsItsArea)
+{
+    everyScreen([](ScreenId id, QWidget* window) {
+        for (const DrawnText& t : textsOf(window)) {
+            const bool fits = t.area.contains(laidOut(t));
+            if (const Exception* e = exceptionFor(id, t.control)) {
+                // An exception that is no longer needed goes from the list.
+                EXPECT_FALSE(fits) << describe(t) << " fits now: " << e->reason;
+                EXPECT_TRUE(t.area.contains(inkOf(t))) << describe(t) << " loses letters";
+            } else {
+                const QRect needed = laidOut(t);
+                EXPECT_TRUE(fits) << describe(t) << " needs " << needed.width() << " x " << needed.height() << " in "
+                                  << t.area.width() << " x " << t.area.height();
+            }
+        }
+    });
+}
+
+TEST_F(ReadableText, NoTextTouchesAnotherControl)
+{
+    everyScreen([](ScreenId, QWidget* window) {
+        // Which text inks each pixel of the window, as painted: clipped to its control.
+        const QSize size = window->size();
+        std::vector<int> owner(static_cast<std::size_t>(size.width() * size.height()), -1);
+        const auto at = [&](QPoint p) -> int& { return owner[static_cast<std::size_t>(p.y() * size.width() + p.x())]; };
+        const QRect inside(QPoint(0, 0), size);
+        const auto texts = textsOf(window);
+        const auto solids = solidsOf(window);
+        for (int i = 0; i < std::ssize(texts); ++i) {
+            const DrawnText& t = texts[static_cast<std::size_t>(i)];
+            const QRect own(t.control->mapTo(window, QPoint(0, 0)), t.control->size());
+            std::set<std::string> touched;
+            for (const QPoint& p : inkPixels(t)) {
+                const QPoint pixel = t.control->mapTo(window, p);
+                // A pixel of air at least between the text and anything else.
+                const QRect around(pixel - QPoint(2, 2), QSize(5, 5));
+                for (const auto& [solid, place] : solids) {
+                    if (solid != t.control && !solid->isAncestorOf(t.control) && !place.contains(own)
+                        && place.intersects(around))
+                        touched.insert(solid->objectName().toStdString());
+                }
+                for (int y = around.top(); y <= around.bottom(); ++y) {
+                    for (int x = around.left(); x <= around.right(); ++x) {
+                        if (!inside.contains(x, y) || at({x, y}) < 0 || at({x, y}) == i)
+                            continue;
+                        const DrawnText& u = texts[static_cast<std::size_t>(at({x, y}))];
+                        // Letters set one by one spell a word and stand as close as letters do.
+                        if (t.text.size() > 1 || u.text.size() > 1)
+                            touched.insert(describe(u));
+                    }
+                }
+                if (inside.contains(pixel))
+                    at(pixel) = i;
+            }
+            for (const auto& other : touched)
+                ADD_FAILURE() << describe(t) << " touches " << other;
+        }
+    });
+}
