@@ -3,7 +3,10 @@
 #include "Product.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <limits>
 
 namespace tessaly {
 namespace {
@@ -49,6 +52,9 @@ QString QtDialogs::inputText(QWidget* parent, const QString& prompt, const QStri
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    // A name is taken whole, however long: the line's own limit would cut it at 32,767 without a word.
+    if (auto* line = dialog.findChild<QLineEdit*>())
+        line->setMaxLength(std::numeric_limits<int>::max());
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();

@@ -13,6 +13,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <limits>
+
 namespace tessaly {
 
 QRect toPixels(const Place& place)
@@ -296,6 +298,8 @@ QWidget* Form::line(QAnyStringView name, int x1, int y1, int x2, int y2, const Q
 QLineEdit* Form::textField(QAnyStringView name, const QString& text, Place at, const Look& look, QWidget* in)
 {
     auto* t = add(new QLineEdit(text, parentOr(in)), name, at);
+    // A field holds whatever it is given or has pasted into it, without a limit of its own.
+    t->setMaxLength(std::numeric_limits<int>::max());
     applyLook(t, look);
     t->setAlignment(look.align);
     return t;

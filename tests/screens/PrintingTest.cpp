@@ -128,6 +128,10 @@ TEST_F(Printing, DescriptionsPrintTheirStoredTextInABoldHeader)
     auto* box = screen(greenyellow)->findChild<QPlainTextEdit*>();
     box->moveCursor(QTextCursor::Start);
     QTest::keyClicks(box, "Typed by me ");
+    // A megabyte pasted in stays in the box and changes nothing that is printed.
+    box->moveCursor(QTextCursor::End);
+    box->insertPlainText(QString(1 << 20, QChar(u'm')));
+    EXPECT_GE(box->toPlainText().size(), 1 << 20);
     click(greenyellow, "Command1");
     click(greenyellow, "Command1");
     ASSERT_EQ(printer.documents.size(), 2u);

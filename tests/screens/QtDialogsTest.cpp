@@ -123,3 +123,18 @@ TEST(QtDialogs, InputBoxGivesTheTextOrNothingOnCancel)
     });
     EXPECT_EQ(dialogs.inputText(nullptr, "Please enter your name", "Corvane Tessaly"), "");
 }
+
+TEST(QtDialogs, TheInputBoxTakesNamesOfAnyLengthWhole)
+{
+    // Typed or pasted: 100,000 characters, and a NUL among them, come back as they went in.
+    QtDialogs dialogs;
+    const QString name = QString(60000, QChar(u'x')) + QChar(u'\0') + QString(39999, QChar(u'y'));
+    whenModal([&](QWidget* w) {
+        auto* line = w->findChild<QLineEdit*>();
+        line->insert(name);
+        static_cast<QInputDialog*>(w)->accept();
+    });
+    const QString given = dialogs.inputText(nullptr, "Please enter your name", "Corvane Tessaly");
+    EXPECT_EQ(given.size(), 100000);
+    EXPECT_TRUE(given == name);
+}

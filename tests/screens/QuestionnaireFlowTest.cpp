@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include <QLineEdit>
+
 using namespace tessaly;
 using namespace tessaly::testing;
 using enum ScreenId;
@@ -41,13 +43,22 @@ TEST_F(Questionnaire, AScriptThatRunsOutStopsTheNameLoopAtOnce)
 
 TEST_F(Questionnaire, NamesOfAnyLengthAndScriptAreKept)
 {
-    const QString names[] = {QString(5000, QChar(u'ß')), QStringLiteral("Zoë Ōtani 山田 太郎"),
-                             QStringLiteral("  A  ")};
+    // Long, of any script, right to left, with emoji, control characters or a NUL: shown and
+    // kept exactly as given, on Your Colors and on the sheet that prints it.
+    const QString names[] = {QString(100000, QChar(u'ß')),
+                             QStringLiteral("Zoë Ōtani 山田 太郎"),
+                             QStringLiteral("  A  "),
+                             QStringLiteral("שרה כהן"),
+                             QStringLiteral("Ann 🎨🙂"),
+                             QStringLiteral("a\tb\u0007c"),
+                             QStringLiteral("Ann") + QChar(u'\0') + QStringLiteral("Lee")};
     for (const auto& name : names) {
         arriveAt(Intro);
         dialogs.expectInput(kPrompt, "Corvane Tessaly", name);
         click(Intro, "Command1");
-        EXPECT_EQ(session.yourColors().userName, name);
+        EXPECT_TRUE(session.yourColors().userName == name) << name.size();
+        EXPECT_TRUE(screen(Yourcolor1)->findChild<QLineEdit*>("Text1")->text() == name) << name.size();
+        EXPECT_TRUE(screen(Printcolor)->findChild<QLineEdit*>("Text2")->text() == name) << name.size();
     }
 }
 
