@@ -114,9 +114,14 @@ class App:
         wait_until(f"windows {expected}", lambda: self.titles() == expected)
 
     def client(self, window):
-        """The client area of a screen: the filler under its menu bar, or the window itself."""
-        fillers = [c for c in window if c is not None and c.getRoleName() == "filler"]
-        return fillers[0] if fillers else window
+        """The client area of a screen: the filler under its menu bar, inside the viewport that
+        lets a smaller window show less of it; or the window itself."""
+        area = window
+        while True:
+            fillers = [c for c in area if c is not None and c.getRoleName() == "filler"]
+            if not fillers or (area is not window and area.childCount != 1):
+                return area
+            area = fillers[0]
 
     # Controls
     def control(self, window, role, name):
