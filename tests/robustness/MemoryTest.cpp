@@ -6,14 +6,27 @@
 
 #include <cstdio>
 
+#include <cstddef>
+
+#if defined(__SANITIZE_ADDRESS__)
+// From the sanitizer runtime, whose headers GCC does not install.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
 using namespace tessaly;
 using namespace tessaly::testing;
 using enum ScreenId;
 
 namespace {
 
-// Resident memory now, in kilobytes.
-long residentKilobytes()
+#if defined(__SANITIZE_ADDRESS__)
+// Under AddressSanitizer resident memory mostly shows the sanitizer's own bookkeeping, which
+// never shrinks; the bytes the program holds on the heap are the honest measure there.
+constexpr const char* kMeasure = "heap in use";
+long memoryKilobytes() { return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024); }
+#else
+constexpr const char* kMeasure = "resident memory";
+long memoryKilobytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -24,6 +37,7 @@ long residentKilobytes()
     }
     return -1;
 }
+#endif
 
 class Memory : public Harness {
 protected:
@@ -47,6 +61,9 @@ protected:
         click(choice1, "Command6");
         click(blueyellow, "Command1");
         printer.documents.clear();
+        // What the window system said meanwhile (shown, exposed, moved) is taken in, as the
+        // program's event loop does between two clicks.
+        QCoreApplication::processEvents();
     }
 };
 
@@ -58,12 +75,10 @@ TEST_F(Memory, TwoHundredSessionsEndWhereTheTwentiethLeftOff)
     for (int n = 1; n <= 200; ++n) {
         round(n);
         if (n == 20)
-            afterTwenty = residentKilobytes();
-        if (n % 20 == 0 && qEnvironmentVariableIsSet("TRACE_RSS"))
-            std::fprintf(stderr, "%d %ld\n", n, residentKilobytes());
+            afterTwenty = memoryKilobytes();
     }
-    const long afterAll = residentKilobytes();
-    std::fprintf(stderr, "resident memory: %ld kB after 20 rounds, %ld kB after 200\n", afterTwenty, afterAll);
+    const long afterAll = memoryKilobytes();
+    std::fprintf(stderr, "%s: %ld kB after 20 rounds, %ld kB after 200\n", kMeasure, afterTwenty, afterAll);
     ASSERT_GT(afterTwenty, 0);
     EXPECT_LE(afterAll, afterTwenty + afterTwenty / 20);
 }
