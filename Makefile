@@ -18,7 +18,8 @@ build: bootstrap
 run: build
 	$(BUILD_DIR)/tessaly
 
-test: bootstrap
+test:
+	@scripts/bootstrap test
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BUILD_TESTS=ON -DTESSALY_SANITIZE=ON -DTESSALY_WERROR=ON
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
