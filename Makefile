@@ -2,11 +2,14 @@
 #   make run    installs what is missing, builds (Release) and starts Tessaly
 #   make test   installs what is missing, builds with the address and undefined-behaviour
 #               sanitizers and runs every test through CTest
+# and one to hand the program out:
+#   make package  builds build-package/tessaly_<version>_<arch>.deb
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
+PACKAGE_BUILD_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build bootstrap clean
+.PHONY: run test build bootstrap package clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -18,10 +21,16 @@ build: bootstrap
 run: build
 	$(BUILD_DIR)/tessaly
 
-test: bootstrap
+test:
+	@scripts/bootstrap test
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BUILD_TESTS=ON -DTESSALY_SANITIZE=ON -DTESSALY_WERROR=ON
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+package:
+	@scripts/bootstrap package
+	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_BUILD_TESTS=OFF
+	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target package
+
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR)
