@@ -4,12 +4,14 @@
 #               sanitizers and runs every test through CTest
 # and one to hand the program out:
 #   make package  builds build-package/tessaly_<version>_<arch>.deb
+# and a long run for robustness:
+#   make soak     100,000 random user actions on the sanitizer build (TESSALY_MONKEY_SEED picks the stream)
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 PACKAGE_BUILD_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build bootstrap package clean
+.PHONY: run test build bootstrap package soak clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -31,6 +33,13 @@ package:
 	@scripts/bootstrap package
 	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_BUILD_TESTS=OFF
 	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target package
+
+soak:
+	@scripts/bootstrap test
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BUILD_TESTS=ON -DTESSALY_SANITIZE=ON -DTESSALY_WERROR=ON
+	cmake --build $(TEST_BUILD_DIR) -j $(JOBS) --target robustness_tests
+	QT_QPA_PLATFORM=offscreen TESSALY_MONKEY_ACTIONS=100000 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  $(TEST_BUILD_DIR)/tests/robustness/robustness_tests --gtest_filter=Monkey.*
 
 clean:
 	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR)
