@@ -47,8 +47,14 @@ if [ -z "$splash" ]; then
   DISPLAY="$display" xwininfo -root -tree | grep -i tessaly || true
   exit 1
 fi
-# Centred on the 1280 x 1024 output: ((1280 - 505) / 2, (1024 - 357) / 2).
-at=$(echo "$splash" | awk '{print $NF}')
+# Centred on the 1280 x 1024 output: ((1280 - 505) / 2, (1024 - 357) / 2). The compositor
+# maps the window first and places its frame a moment later.
+at=""
+for _ in $(seq 50); do
+  at=$(DISPLAY="$display" xwininfo -root -tree 2>/dev/null | grep '"tessaly": ("tessaly" "tessaly")  505x357' | awk '{print $NF}')
+  [ "$at" = "+387+333" ] && break
+  sleep 0.1
+done
 if [ "$at" != "+387+333" ]; then
   echo "FAIL: the splash screen stands at $at, not centred at +387+333"
   exit 1
