@@ -6,12 +6,16 @@
 #   make package  builds build-package/tessaly_<version>_<arch>.deb
 # and a long run for robustness:
 #   make soak     100,000 random user actions on the sanitizer build (TESSALY_MONKEY_SEED picks the stream)
+# For Windows (not needed for the two above):
+#   make windows        dist/tessaly-windows-x86_64.zip, cross-built with a static Qt that the
+#                       first run builds and caches (35-45 minutes, once)
+#   make test-windows   the test programs and the program itself under Wine
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 PACKAGE_BUILD_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build bootstrap package soak clean
+.PHONY: run test build bootstrap package soak clean windows test-windows
 
 bootstrap:
 	@scripts/bootstrap
@@ -41,5 +45,11 @@ soak:
 	QT_QPA_PLATFORM=offscreen TESSALY_MONKEY_ACTIONS=100000 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  $(TEST_BUILD_DIR)/tests/robustness/robustness_tests --gtest_filter=Monkey.*
 
+windows:
+	scripts/build-windows
+
+test-windows:
+	scripts/test-windows
+
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR) build-win dist

@@ -1,5 +1,4 @@
 #include "Accessibility.h"
-#include "CupsPrinter.h"
 #include "QtDialogs.h"
 #include "ScreenFlow.h"
 #include "Screens.h"
@@ -7,11 +6,14 @@
 #include "Shell.h"
 #include "Startup.h"
 #include "Style.h"
-#include "WindowStacking.h"
 #ifdef Q_OS_WIN
+#include "WindowsPrinter.h"
 #include "WindowsSystemInfo.h"
+#include "WindowsWindowStacking.h"
 #else
+#include "CupsPrinter.h"
 #include "SystemInfo.h"
+#include "WindowStacking.h"
 #endif
 
 #include <QApplication>
@@ -31,14 +33,16 @@ int main(int argc, char* argv[])
 
     tessaly::Session session;
     tessaly::QtDialogs dialogs;
-    tessaly::QtWindowStacking stacking;
-    tessaly::ScreenFlow flow(stacking, [] { QCoreApplication::quit(); });
 #ifdef Q_OS_WIN
+    tessaly::WindowsWindowStacking stacking;
     tessaly::WindowsSystemInfoTool systemInfo;
+    tessaly::WindowsPrinter printer;
 #else
+    tessaly::QtWindowStacking stacking;
     tessaly::PathSystemInfoTool systemInfo;
-#endif
     tessaly::CupsPrinter printer;
+#endif
+    tessaly::ScreenFlow flow(stacking, [] { QCoreApplication::quit(); });
     tessaly::Shell shell(session, flow, dialogs, systemInfo, printer);
     flow.setFactory([&shell](tessaly::ScreenId id) { return tessaly::createScreen(id, shell); });
     shell.start();
