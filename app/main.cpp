@@ -1,15 +1,17 @@
-#include "CupsPrinter.h"
 #include "QtDialogs.h"
 #include "ScreenFlow.h"
 #include "Screens.h"
 #include "Session.h"
 #include "Shell.h"
 #include "Style.h"
-#include "WindowStacking.h"
 #ifdef Q_OS_WIN
+#include "WindowsPrinter.h"
 #include "WindowsSystemInfo.h"
+#include "WindowsWindowStacking.h"
 #else
+#include "CupsPrinter.h"
 #include "SystemInfo.h"
+#include "WindowStacking.h"
 #endif
 
 #include <QApplication>
@@ -25,14 +27,16 @@ int main(int argc, char* argv[])
 
     tessaly::Session session;
     tessaly::QtDialogs dialogs;
-    tessaly::QtWindowStacking stacking;
-    tessaly::ScreenFlow flow(stacking, [] { QCoreApplication::quit(); });
 #ifdef Q_OS_WIN
+    tessaly::WindowsWindowStacking stacking;
     tessaly::WindowsSystemInfoTool systemInfo;
+    tessaly::WindowsPrinter printer;
 #else
+    tessaly::QtWindowStacking stacking;
     tessaly::PathSystemInfoTool systemInfo;
-#endif
     tessaly::CupsPrinter printer;
+#endif
+    tessaly::ScreenFlow flow(stacking, [] { QCoreApplication::quit(); });
     tessaly::Shell shell(session, flow, dialogs, systemInfo, printer);
     flow.setFactory([&shell](tessaly::ScreenId id) { return tessaly::createScreen(id, shell); });
     shell.start();

@@ -15,7 +15,7 @@ KeyValue GetKeyValue(Registry& registry, RegistryRoot root, const std::string& k
 {
     RegistryKey key = 0;
     KeyValue result{false, {}};
-    if (registry.RegOpenKeyExA(root, keyPath, 0, kKeyAllAccess, key) == 0) {
+    if (registry.RegOpenKeyExA(root, keyPath, 0, kKeyRead, key) == 0) {
         std::array<char, 1024> buffer{};
         unsigned long size = buffer.size();
         unsigned long type = 0;

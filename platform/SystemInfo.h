@@ -28,7 +28,8 @@ public:
 };
 
 inline constexpr unsigned long kRegistryString = 1; // REG_SZ
-inline constexpr unsigned long kKeyAllAccess = 0x2003F; // the access the look-up asks for
+// KEY_READ: a standard user may not open HKEY_LOCAL_MACHINE for writing.
+inline constexpr unsigned long kKeyRead = 0x20019;
 
 struct KeyValue {
     bool found;

@@ -6,6 +6,16 @@
 
 namespace tessaly {
 
+void WindowStacking::raiseOwnBoxes(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != &window && top->isVisible() && top->windowHandle() && handle
+            && top->windowHandle()->transientParent() == handle)
+            top->raise();
+    }
+}
+
 void QtWindowStacking::keepOnTop(QWidget& window)
 {
     // The screens carry the stay-on-top hint from their creation: setting it on a shown
@@ -15,15 +25,7 @@ void QtWindowStacking::keepOnTop(QWidget& window)
     if (!window.isVisible())
         window.show();
     window.raise();
-
-    // The boxes that belong to the screen (a message box, the About box) stay above it,
-    // even where no window manager keeps transient windows over their parent.
-    const QWindow* handle = window.windowHandle();
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top != &window && top->isVisible() && top->windowHandle() && handle
-            && top->windowHandle()->transientParent() == handle)
-            top->raise();
-    }
+    raiseOwnBoxes(window);
 }
 
 } // namespace tessaly

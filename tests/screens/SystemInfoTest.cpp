@@ -33,7 +33,7 @@ public:
     {
         EXPECT_EQ(root, RegistryRoot::LocalMachine);
         EXPECT_EQ(options, 0u);
-        EXPECT_EQ(access, 0x2003Fu);
+        EXPECT_EQ(access, 0x20019u);
         opened.push_back(subKey);
         if (!keys.contains(subKey))
             return 2; // not found

@@ -1,5 +1,5 @@
-#include "CupsPrinter.h"
 #include "Form.h"
+#include "PdfPrinter.h"
 #include "Printouts.h"
 
 #include <QFile>
