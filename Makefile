@@ -2,11 +2,14 @@
 #   make run    installs what is missing, builds (Release) and starts Tessaly
 #   make test   installs what is missing, builds with the address and undefined-behaviour
 #               sanitizers and runs every test through CTest
+# For Windows (not needed for the two above):
+#   make windows        dist/tessaly-windows-x86_64.zip, cross-built with a static Qt that the
+#                       first run builds and caches (35-45 minutes, once)
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build bootstrap clean
+.PHONY: run test build bootstrap clean windows
 
 bootstrap:
 	@scripts/bootstrap
@@ -23,5 +26,8 @@ test: bootstrap
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+windows:
+	scripts/build-windows
+
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) build-win dist

@@ -3,10 +3,12 @@
 // --scale multiplies the drawing's own size (2 for the @2x picture of a 2x screen); --fit
 // makes it as large as fits in the box, keeping its proportions; --opaque paints it on white.
 #include <QCommandLineParser>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -15,6 +17,10 @@ int main(int argc, char* argv[])
     // Text in the drawings needs the font database, which needs a platform; no display is used.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform wants a runtime folder, which a build may not have; without one it warns.
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QGuiApplication app(argc, argv);
 
     QCommandLineParser parser;
