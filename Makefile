@@ -5,11 +5,12 @@
 # For Windows (not needed for the two above):
 #   make windows        dist/tessaly-windows-x86_64.zip, cross-built with a static Qt that the
 #                       first run builds and caches (35-45 minutes, once)
+#   make test-windows   the test programs and the program itself under Wine
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build bootstrap clean windows
+.PHONY: run test build bootstrap clean windows test-windows
 
 bootstrap:
 	@scripts/bootstrap
@@ -28,6 +29,9 @@ test: bootstrap
 
 windows:
 	scripts/build-windows
+
+test-windows:
+	scripts/test-windows
 
 clean:
 	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) build-win dist
