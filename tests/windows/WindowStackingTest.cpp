@@ -37,16 +37,16 @@ TEST(WindowsWindowStacking, AScreenJoinsTheTopmostWindowsWhereItStandsWithItsBox
     const QRect placed = screen.geometry();
 
     WindowsWindowStacking stacking;
-    // A hidden screen is shown.
     stacking.keepOnTop(screen);
-    box.show();
-    stacking.keepOnTop(screen);
-
+    // A hidden screen is shown, among the topmost windows, where it stood.
     EXPECT_TRUE(screen.isVisible());
     EXPECT_TRUE(IsWindowVisible(handleOf(screen)));
     EXPECT_TRUE(GetWindowLongPtrA(handleOf(screen), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(GetWindowLongPtrA(handleOf(other), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(above(handleOf(screen), handleOf(other)));
-    EXPECT_TRUE(above(handleOf(box), handleOf(screen)));
     EXPECT_EQ(screen.geometry(), placed);
+
+    box.show();
+    stacking.keepOnTop(screen);
+    EXPECT_TRUE(above(handleOf(box), handleOf(screen)));
 }

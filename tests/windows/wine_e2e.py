@@ -10,6 +10,7 @@ Screens are told apart by title and size, and results are read as colours on the
 
 import math
 import os
+import re
 import subprocess
 import sys
 import time
@@ -99,16 +100,16 @@ def screen_of(title, size):
             if title in (None, w.title) and w.width == px(size[0]) and w.height >= px(size[1]):
                 return w
         return None
-    return wait_until(f"{title!r} of {px(size[0])}x{px(size[1])} pixels, among {windows()}", probe)
+    return wait_until(f"{title!r} of {px(size[0])}x{px(size[1])} pixels", probe)
 
 
 class Screenshot:
     def __init__(self):
         data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], check=True,
                               capture_output=True).stdout
-        # P6 header: magic, width, height, maximum value, each followed by white space.
-        fields, rest = data.split(maxsplit=4)[:4], data.split(maxsplit=4)[4]
-        self.width, self.pixels = int(fields[1]), rest
+        # P6: magic, width, height and maximum value, then one white-space byte and the pixels.
+        header = re.match(rb"P6\s+(\d+)\s+\d+\s+\d+\s", data)
+        self.width, self.pixels = int(header.group(1)), data[header.end():]
 
     def at(self, x, y):
         i = (y * self.width + x) * 3
@@ -135,10 +136,10 @@ def keys(window, *names):
     xdo("key", "--clearmodifiers", *names)
 
 
-def answer_yes(question_title=TITLE):
+def answer_yes():
     """A question box: Yes is its default button."""
     box = wait_until("the question box", lambda: next(
-        (w for w in windows() if w.title == question_title and w.height < 200), None))
+        (w for w in windows() if w.title == TITLE and w.height < 200), None))
     keys(box, "Return")
 
 
@@ -205,7 +206,8 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
     click_control(step1, STEP, *[u * 15 for u in (16, 416, 89, 41)])  # Jump to Tessaly
     intro = screen_of(INTRO, INTRO_SIZE)
     click_control(intro, INTRO_SIZE, 7560, 5640, 1815, 855)  # START the Tessaly
-    name = wait_until("the name entry", lambda: next((w for w in windows() if w.title == TITLE and w.height < 250), None))
+    name = wait_until("the name entry", lambda: next(
+        (w for w in windows() if w.title == TITLE and w.height < 250), None))
     keys(name, "A", "n", "n", "Return")
 
     quiz = screen_of(TITLE, QUIZ)
@@ -223,6 +225,7 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
     # Values 20, 27, 3, 16: Red to 1.90 rad, Yellow to 4.47, Blue to 4.76, Green to 2 pi.
     expected = [(0.9, RED), (3.2, YELLOW), (4.62, BLUE), (5.5, GREEN)]
     points = [(round(cx + 60 * math.cos(a)), round(cy - 60 * math.sin(a))) for a, _ in expected]
+
     def chart():
         shot = Screenshot()
         colours = [shot.at(*p) for p in points]
@@ -236,14 +239,15 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
     bx, by = colors.client(YOURCOLOR)
     first = (bx + px(1560 + 5400 + 487), by + px(480 + 240 + 547))
     second = (bx + px(1560 + 5400 + 487), by + px(480 + 1560 + 547))
-    wait_until(f"Your Colors yellow and red, seen {colour_at(*first)}, {colour_at(*second)}",
+    wait_until("Your Colors' circles in yellow and red",
                lambda: (colour_at(*first), colour_at(*second)) == (YELLOW, RED))
 
     click_control(colors, YOURCOLOR, 8400, 1560, 1575, 735)  # Discover Your Colors
     description = screen_of(TITLE, DESCRIPTION)
     dx, dy = description.client(DESCRIPTION)
     # yellowred's badge: a yellow circle over a red one.
-    wait_until("yellowred's badge", lambda: (colour_at(dx + 244, dy + 60), colour_at(dx + 244, dy + 87)) == (YELLOW, RED))
+    wait_until("yellowred's badge",
+               lambda: (colour_at(dx + 244, dy + 60), colour_at(dx + 244, dy + 87)) == (YELLOW, RED))
     program.shot("yellowred")
 
     # New, from the description's File menu, confirmed: back to the splash screen.
