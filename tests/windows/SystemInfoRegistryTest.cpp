@@ -23,7 +23,13 @@ const QString kFolderKey = QStringLiteral(R"(HKLM\SOFTWARE\Microsoft\Shared Tool
 
 bool underWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
 
-int reg(const QStringList& arguments) { return QProcess::execute(QStringLiteral("reg"), arguments); }
+int reg(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("reg"), arguments);
+    tool.waitForFinished();
+    return tool.exitCode();
+}
 
 void setValue(const QString& key, const QString& name, const QString& text)
 {
