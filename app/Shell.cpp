@@ -37,8 +37,8 @@ std::optional<int> smallWholeNumber(const QString& text)
 
 } // namespace
 
-Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo, Printer& printer)
-    : session_(session), flow_(flow), dialogs_(dialogs), systemInfo_(systemInfo), printer_(printer)
+Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo, Printing& printing)
+    : session_(session), flow_(flow), dialogs_(dialogs), systemInfo_(systemInfo), printing_(printing)
 {
 }
 

@@ -10,7 +10,7 @@ namespace tessaly {
 class Dialogs;
 class ScreenFlow;
 class Session;
-class Printer;
+class Printing;
 class SystemInfoTool;
 
 // The commands that several screens share, and the moves that also touch the session:
@@ -18,13 +18,13 @@ class SystemInfoTool;
 // forward buttons, Discover Your Colors and the guarded way back to Your Colors.
 class Shell {
 public:
-    Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo, Printer& printer);
+    Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo, Printing& printing);
 
     Session& session() { return session_; }
     ScreenFlow& flow() { return flow_; }
     Dialogs& dialogs() { return dialogs_; }
     SystemInfoTool& systemInfo() { return systemInfo_; }
-    Printer& printer() { return printer_; }
+    Printing& printing() { return printing_; }
 
     void start();
 
@@ -46,7 +46,7 @@ private:
     ScreenFlow& flow_;
     Dialogs& dialogs_;
     SystemInfoTool& systemInfo_;
-    Printer& printer_;
+    Printing& printing_;
 };
 
 } // namespace tessaly

@@ -1,4 +1,5 @@
 #include "Accessibility.h"
+#include "Printing.h"
 #include "QtDialogs.h"
 #include "ScreenFlow.h"
 #include "Screens.h"
@@ -7,11 +8,11 @@
 #include "Startup.h"
 #include "Style.h"
 #ifdef Q_OS_WIN
-#include "WindowsPrinter.h"
+#include "WindowsPrintSystem.h"
 #include "WindowsSystemInfo.h"
 #include "WindowsWindowStacking.h"
 #else
-#include "CupsPrinter.h"
+#include "CupsPrintSystem.h"
 #include "SystemInfo.h"
 #include "WindowStacking.h"
 #endif
@@ -36,14 +37,15 @@ int main(int argc, char* argv[])
 #ifdef Q_OS_WIN
     tessaly::WindowsWindowStacking stacking;
     tessaly::WindowsSystemInfoTool systemInfo;
-    tessaly::WindowsPrinter printer;
+    const auto printSystem = std::make_shared<tessaly::WindowsPrintSystem>();
 #else
     tessaly::QtWindowStacking stacking;
     tessaly::PathSystemInfoTool systemInfo;
-    tessaly::CupsPrinter printer;
+    const auto printSystem = std::make_shared<tessaly::CupsPrintSystem>();
 #endif
+    tessaly::Printing printing(printSystem, dialogs);
     tessaly::ScreenFlow flow(stacking, [] { QCoreApplication::quit(); });
-    tessaly::Shell shell(session, flow, dialogs, systemInfo, printer);
+    tessaly::Shell shell(session, flow, dialogs, systemInfo, printing);
     flow.setFactory([&shell](tessaly::ScreenId id) { return tessaly::createScreen(id, shell); });
     shell.start();
     const int result = app.exec();

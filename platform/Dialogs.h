@@ -29,6 +29,9 @@ public:
     virtual void inform(QWidget* parent, MessageKind kind, const QString& text) = 0;
     // The input box with OK and Cancel; Cancel gives the empty text.
     virtual QString inputText(QWidget* parent, const QString& prompt, const QString& title) = 0;
+    // The standard box for saving a file, offering `proposedPath`, for a printout kept as a
+    // PDF; the path chosen, or the empty text on Cancel.
+    virtual QString saveFileName(QWidget* parent, const QString& proposedPath) = 0;
 };
 
 } // namespace tessaly

@@ -1,45 +1,65 @@
 #include "PdfPrinter.h"
 
-#include "QPrinterPage.h"
+#include "PaintedPage.h"
 
-#include <QDir>
-#include <QTemporaryFile>
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
 
 namespace tessaly {
-namespace {
 
-struct PdfFile {
-    QTemporaryFile file;
-};
-
-// The file is a base that comes first, so that it outlives the painter drawing into it.
-class PdfPage final : private PdfFile, public QPrinterPage {
-public:
-    PdfPage(const QString& title, const QPageSize& pageSize, PdfPrinter::Delivery deliver)
-        : title_(title), deliver_(std::move(deliver))
+// One PDF being drawn: the painter goes before the writer, the writer before its buffer.
+struct PdfPrinter::Canvas {
+    Canvas(const QString& title, const QPageSize& pageSize) : writer(&buffer)
     {
-        file.setFileTemplate(QDir::tempPath() + QStringLiteral("/tessaly-XXXXXX.pdf"));
-        if (!file.open())
-            return;
-        file.close();
-        printer().setOutputFormat(QPrinter::PdfFormat);
-        printer().setOutputFileName(file.fileName());
-        begin(title, pageSize);
+        buffer.open(QIODevice::WriteOnly);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tessaly"));
+        writer.setPageSize(pageSize);
+        writer.setResolution(1200);
+        painter.begin(&writer);
+    }
+    bool end()
+    {
+        return painter.end() && !buffer.data().isEmpty();
     }
 
-protected:
-    bool deliver() override { return deliver_(file.fileName(), title_); }
-
-private:
-    QString title_;
-    PdfPrinter::Delivery deliver_;
+    QBuffer buffer;
+    QPdfWriter writer;
+    QPainter painter;
 };
 
-} // namespace
+PdfPrinter::PdfPrinter(const QPageSize& pageSize, Layout layout) : pageSize_(pageSize), layout_(layout) {}
+
+PdfPrinter::~PdfPrinter() = default;
 
 std::unique_ptr<PrinterPage> PdfPrinter::StartDoc(const QString& title)
 {
-    return std::make_unique<PdfPage>(title, pageSize_, deliver_);
+    if (layout_ == Layout::OnePdf) {
+        if (!shared_)
+            shared_ = std::make_unique<Canvas>(title, pageSize_);
+        else if (!shared_->painter.isActive() || !shared_->writer.newPage())
+            return nullptr;
+        return std::make_unique<PaintedPage>(shared_->painter, shared_->writer, [] { return true; });
+    }
+    auto canvas = std::make_shared<Canvas>(title, pageSize_);
+    return std::make_unique<PaintedPage>(canvas->painter, canvas->writer, [this, canvas, title] {
+        if (!canvas->end())
+            return false;
+        documents_.push_back({title, canvas->buffer.data()});
+        return true;
+    });
+}
+
+bool PdfPrinter::finish()
+{
+    if (!shared_)
+        return false;
+    const bool ended = shared_->end();
+    if (ended)
+        documents_.push_back({shared_->writer.title(), shared_->buffer.data()});
+    shared_.reset();
+    return ended;
 }
 
 } // namespace tessaly

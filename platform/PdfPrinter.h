@@ -2,26 +2,41 @@
 
 #include "Printer.h"
 
+#include <QByteArray>
 #include <QPageSize>
 
-#include <functional>
+#include <memory>
+#include <vector>
 
 namespace tessaly {
 
-// Draws documents into PDF files and gives each finished file to `deliver`: on its way to
-// CUPS, or kept for looking at what would be printed.
+// Draws documents into PDFs held in memory, never in a file of their own: each document a
+// PDF of its own (a job each for the print system), or all of them one after the other in
+// one PDF (a printout kept in a file the person chose).
 class PdfPrinter final : public Printer {
 public:
-    using Delivery = std::function<bool(const QString& pdfFile, const QString& title)>;
-    explicit PdfPrinter(Delivery deliver, const QPageSize& pageSize = QPageSize(QPageSize::Letter))
-        : deliver_(std::move(deliver)), pageSize_(pageSize)
-    {
-    }
+    enum class Layout { PdfPerDocument, OnePdf };
+    struct Document {
+        QString title;
+        QByteArray pdf;
+    };
+
+    explicit PdfPrinter(const QPageSize& pageSize, Layout layout = Layout::PdfPerDocument);
+    ~PdfPrinter() override;
+
     std::unique_ptr<PrinterPage> StartDoc(const QString& title) override;
+    // With OnePdf, ends the shared PDF once its documents are drawn; false when it failed.
+    bool finish();
+    // The finished PDFs, in the order they were drawn.
+    const std::vector<Document>& documents() const { return documents_; }
 
 private:
-    Delivery deliver_;
+    struct Canvas;
+
     QPageSize pageSize_;
+    Layout layout_;
+    std::unique_ptr<Canvas> shared_;
+    std::vector<Document> documents_;
 };
 
 } // namespace tessaly

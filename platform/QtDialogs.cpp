@@ -2,6 +2,7 @@
 
 #include "Product.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -58,6 +59,19 @@ QString QtDialogs::inputText(QWidget* parent, const QString& prompt, const QStri
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& proposedPath)
+{
+    QFileDialog dialog(parent, QStringLiteral("No printer: save the printout as a PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF documents (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace tessaly

@@ -9,6 +9,7 @@ public:
     bool ask(QWidget* parent, const QString& text) override;
     void inform(QWidget* parent, MessageKind kind, const QString& text) override;
     QString inputText(QWidget* parent, const QString& prompt, const QString& title) override;
+    QString saveFileName(QWidget* parent, const QString& proposedPath) override;
 };
 
 } // namespace tessaly

@@ -86,8 +86,9 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
     auto* printText = f.button("Command1", QStringLiteral("Print Text"), pixels(224, 336, 49, 33));
     // The stored print text goes to paper, never what was typed into the box.
     connect(printText, &QPushButton::clicked, this, [this, &style] {
-        reportPrintFailure(printDescription(this->shell().printer(), style),
-                           QStringLiteral("You can not Print the text at this time!"));
+        print({QStringLiteral("Tessaly %1 text.pdf").arg(QString::fromLatin1(screenInfo(this->id()).name)),
+               [&style](Printer& printer) { return printDescription(printer, style); }},
+              QStringLiteral("You can not Print the text at this time!"));
     });
     auto* back = f.button(id == ScreenId::bluered ? "Command5" : "Command4",
                           QStringLiteral("Back to Color Description"), pixels(360, 336, 89, 33));

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 
 namespace tessaly {
@@ -64,11 +65,35 @@ void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<Me
     connect(aboutAction, &QAction::triggered, this, [this] { shell_.about(id_); });
 }
 
+namespace {
+
+// The name a screen's image gets as a PDF when there is no printer.
+QString pdfNameOf(ScreenId target)
+{
+    switch (target) {
+    case ScreenId::Printcolor:
+        return QStringLiteral("Tessaly Your Colors.pdf");
+    case ScreenId::quiz:
+        return QStringLiteral("Tessaly questionnaire 1.pdf");
+    case ScreenId::quiz2:
+        return QStringLiteral("Tessaly questionnaire 2.pdf");
+    default:
+        return QStringLiteral("Tessaly %1.pdf").arg(QString::fromLatin1(screenInfo(target).name));
+    }
+}
+
+} // namespace
+
 void ScreenWindow::printScreen(ScreenId target, const QString& failure)
 {
-    auto& screen = expect(qobject_cast<ScreenWindow*>(shell_.flow().screen(target)),
-                          "only the screens with a client area print their image");
-    reportPrintFailure(PrintScreenImage(shell_.printer(), *screen.client(), titleOf(target)), failure);
+    const QPointer<ScreenWindow> screen = &expect(qobject_cast<ScreenWindow*>(shell_.flow().screen(target)),
+                                                  "only the screens with a client area print their image");
+    // The image is taken once the printer is known; a screen discarded by then prints nothing.
+    print({pdfNameOf(target),
+           [screen, title = titleOf(target)](Printer& printer) {
+               return screen && PrintScreenImage(printer, *screen->client(), title);
+           }},
+          failure);
 }
 
 void ScreenWindow::followSession(std::function<void()> show)
@@ -80,10 +105,13 @@ void ScreenWindow::followSession(std::function<void()> show)
     show();
 }
 
-void ScreenWindow::reportPrintFailure(bool printed, const QString& failure)
+void ScreenWindow::print(Printout printout, const QString& failure)
 {
-    if (!printed)
-        shell_.dialogs().inform(this, MessageKind::PrintFailure, failure);
+    shell_.printing().print(this, std::move(printout), [self = QPointer<ScreenWindow>(this), failure](PrintOutcome outcome) {
+        // A screen that New discarded while its printout was on its way has nobody left to tell.
+        if (self && outcome == PrintOutcome::Failed)
+            self->shell_.dialogs().inform(self, MessageKind::PrintFailure, failure);
+    });
 }
 
 void ScreenWindow::setVisible(bool visible)

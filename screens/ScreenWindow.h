@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Form.h"
+#include "Printing.h"
 #include "ScreenId.h"
 
 #include <QMainWindow>
@@ -52,8 +53,9 @@ protected:
     void printScreen(ScreenId target, const QString& failure);
     // Shows the session fields this screen owns now and again whenever they change.
     void followSession(std::function<void()> show);
-    // Tells a failed printout, in the print failure box.
-    void reportPrintFailure(bool printed, const QString& failure);
+    // Starts a printout; if it fails, the print failure box tells `failure`. The screen goes on
+    // while the printout is on its way.
+    void print(Printout printout, const QString& failure);
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -172,8 +172,12 @@ void StrengthCircleScreen::Picture1_MouseMove()
 
 void StrengthCircleScreen::Print_Click()
 {
-    reportPrintFailure(printValues(shell().printer(), shell().session().yourColors().userName, boxTexts()),
-                       QStringLiteral("You can not Print your Values at this time!"));
+    // The name and the values as they stand now go to paper.
+    print({QStringLiteral("Tessaly values.pdf"),
+           [name = shell().session().yourColors().userName, values = boxTexts()](Printer& printer) {
+               return printValues(printer, name, values);
+           }},
+          QStringLiteral("You can not Print your Values at this time!"));
 }
 
 ValueTexts StrengthCircleScreen::boxTexts() const

@@ -60,6 +60,7 @@ protected:
         arriveAt(choice1);
         click(choice1, "Command6");
         click(blueyellow, "Command1");
+        finishPrinting();
         printer.documents.clear();
         // What the window system said meanwhile (shown, exposed, moved) is taken in, as the
         // program's event loop does between two clicks.

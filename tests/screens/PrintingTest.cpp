@@ -1,14 +1,18 @@
 #include "Harness.h"
 
-#include "CupsPrinter.h"
+#include "PdfPrinter.h"
 #include "Printouts.h"
 #include "StyleLibrary.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,13 +22,31 @@ using enum ScreenId;
 
 namespace {
 
-class Printing : public Harness {
+class Printouts : public Harness {
 protected:
     QStringList lastDocument() const
     {
         return printer.documents.empty() ? QStringList() : printer.documents.back().operations;
     }
+
+    // Presses a print button or menu item and lets the printout reach its end.
+    void print(ScreenId from, const char* control)
+    {
+        if (screen(from)->findChild<QAbstractButton*>(QString::fromLatin1(control)))
+            click(from, control);
+        else
+            trigger(from, control);
+        finishPrinting();
+    }
 };
+
+QString pdfText(const QString& file)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", file, "-"});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 QStringList valuesPrintout(const QString& name, const QStringList& values)
 {
@@ -39,15 +61,15 @@ QStringList valuesPrintout(const QString& name, const QStringList& values)
 
 } // namespace
 
-TEST_F(Printing, TheValuesPrintoutFromTheButtonAndTheMenuAlike)
+TEST_F(Printouts, TheValuesPrintoutFromTheButtonAndTheMenuAlike)
 {
     session.setUserName("Ann");
     ColorScores scores{};
     scores.value = {10, 5, 3, 2};
     session.publishScores(scores);
     arriveAt(Graph1);
-    click(Graph1, "Command3");
-    trigger(Graph1, "Print");
+    print(Graph1, "Command3");
+    print(Graph1, "Print");
     ASSERT_EQ(printer.documents.size(), 2u);
     EXPECT_EQ(printer.documents[0].operations, printer.documents[1].operations);
 
@@ -60,7 +82,7 @@ TEST_F(Printing, TheValuesPrintoutFromTheButtonAndTheMenuAlike)
     EXPECT_TRUE(printer.documents[0].ended);
 }
 
-TEST_F(Printing, AnEditedValueBoxIsPrintedAsItStands)
+TEST_F(Printouts, AnEditedValueBoxIsPrintedAsItStands)
 {
     session.setUserName("Bo");
     arriveAt(Graph1);
@@ -70,7 +92,7 @@ TEST_F(Printing, AnEditedValueBoxIsPrintedAsItStands)
         box->selectAll();
         QTest::keyClicks(box, text);
     }
-    click(Graph1, "Command3");
+    print(Graph1, "Command3");
     const QStringList ops = lastDocument();
     EXPECT_EQ(ops.mid(0, 25), valuesPrintout("Bo", {"7", "x", "", "7"}));
     // Red and Green share the chart; the others count as nothing.
@@ -79,7 +101,7 @@ TEST_F(Printing, AnEditedValueBoxIsPrintedAsItStands)
         (QStringList{"sector:255 2100,1900,1500 1e-05 3.1416", "sector:65280 2100,1900,1500 3.1416 6.28318", "end"}));
 }
 
-TEST_F(Printing, ScreenPrintsTakeTheirOwnScreen)
+TEST_F(Printouts, ScreenPrintsTakeTheirOwnScreen)
 {
     struct Case {
         ScreenId from;
@@ -91,14 +113,14 @@ TEST_F(Printing, ScreenPrintsTakeTheirOwnScreen)
                           {bluered, "prtform", "bluered"}, {Step6, "prtform", "Step6"}};
     for (const auto& c : cases) {
         arriveAt(c.from);
-        trigger(c.from, c.action);
+        print(c.from, c.action);
         EXPECT_EQ(lastDocument(), (QStringList{QStringLiteral("screen:") + c.printed, "end"})) << c.printed;
         EXPECT_TRUE(visible(c.from)); // printing does not move
     }
     EXPECT_EQ(screen(redblue)->findChild<QAction*>("prtform"), nullptr);
 }
 
-TEST_F(Printing, YourColorsPrintsTheSheetWithTheSameNameAndCircles)
+TEST_F(Printouts, YourColorsPrintsTheSheetWithTheSameNameAndCircles)
 {
     markEveryBox();
     session.setUserName("Ann");
@@ -106,7 +128,7 @@ TEST_F(Printing, YourColorsPrintsTheSheetWithTheSameNameAndCircles)
     click(quiz, "Command74");
     click(quiz2, "Command74");
     arriveAt(Yourcolor1);
-    click(Yourcolor1, "Command5");
+    print(Yourcolor1, "Command5");
     EXPECT_EQ(lastDocument(), (QStringList{"screen:Printcolor", "end"}));
 
     QWidget* sheet = flow.existing(Printcolor);
@@ -122,7 +144,7 @@ TEST_F(Printing, YourColorsPrintsTheSheetWithTheSameNameAndCircles)
     EXPECT_EQ(image.pixelColor(63, 100), QColor(255, 0, 0));
 }
 
-TEST_F(Printing, DescriptionsPrintTheirStoredTextInABoldHeader)
+TEST_F(Printouts, DescriptionsPrintTheirStoredTextInABoldHeader)
 {
     arriveAt(greenyellow);
     auto* box = screen(greenyellow)->findChild<QPlainTextEdit*>();
@@ -132,8 +154,8 @@ TEST_F(Printing, DescriptionsPrintTheirStoredTextInABoldHeader)
     box->moveCursor(QTextCursor::End);
     box->insertPlainText(QString(1 << 20, QChar(u'm')));
     EXPECT_GE(box->toPlainText().size(), 1 << 20);
-    click(greenyellow, "Command1");
-    click(greenyellow, "Command1");
+    print(greenyellow, "Command1");
+    print(greenyellow, "Command1");
     ASSERT_EQ(printer.documents.size(), 2u);
     EXPECT_EQ(printer.documents[0].operations, printer.documents[1].operations);
 
@@ -150,75 +172,76 @@ TEST_F(Printing, DescriptionsPrintTheirStoredTextInABoldHeader)
     EXPECT_EQ(static_cast<int>(style.printLines.size()), 40);
 }
 
-TEST_F(Printing, FailuresAreToldAndNothingElseChanges)
+TEST_F(Printouts, FailuresAreToldAndNothingElseChanges)
 {
     struct Case {
         ScreenId from;
         const char* control;
-        bool isButton;
         const char* message;
     };
     const Case cases[] = {
-        {quiz, "mnuprint", false, "You can not Print the Tessaly at this time!"},
-        {Yourcolor1, "Command5", true, "You can not Print the Your Colors at this time!"},
-        {redblue, "Command1", true, "You can not Print the text at this time!"},
-        {Graph1, "Command3", true, "You can not Print your Values at this time!"},
-        {Intro, "Command4", true, "You can not Print the Manual Tessaly at this time!"},
-        {step2, "prtform", false, "You can not Print this screen at this time!"},
+        {quiz, "mnuprint", "You can not Print the Tessaly at this time!"},
+        {Yourcolor1, "Command5", "You can not Print the Your Colors at this time!"},
+        {redblue, "Command1", "You can not Print the text at this time!"},
+        {Graph1, "Command3", "You can not Print your Values at this time!"},
+        {Intro, "Command4", "You can not Print the Manual Tessaly at this time!"},
+        {step2, "prtform", "You can not Print this screen at this time!"},
     };
-    for (const bool noPrinter : {true, false}) {
+    enum class Fault { SystemFailed, DrawingFailed, JobRefused };
+    for (const Fault fault : {Fault::SystemFailed, Fault::DrawingFailed, Fault::JobRefused}) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.message);
-            printer.present = !noPrinter;
-            printer.failAtOperation = noPrinter ? std::nullopt : std::optional<int>(printer.operationCount + 1);
+            printSystem->kind = fault == Fault::SystemFailed ? Destination::Kind::Unanswered : Destination::Kind::Printer;
+            printer.failAtOperation =
+                fault == Fault::DrawingFailed ? std::optional<int>(printer.operationCount + 1) : std::nullopt;
+            printSystem->sendSucceeds = fault != Fault::JobRefused;
+            const int sent = printSystem->sends;
             arriveAt(c.from);
             dialogs.expectMessage(MessageKind::PrintFailure, c.message);
-            if (c.isButton)
-                click(c.from, c.control);
-            else
-                trigger(c.from, c.control);
+            print(c.from, c.control);
             EXPECT_EQ(visibleScreens(), std::set<ScreenId>{c.from});
-            EXPECT_TRUE(printer.documents.empty() || !printer.documents.back().ended);
+            // A document that failed on the way is never sent.
+            if (fault != Fault::JobRefused) {
+                EXPECT_EQ(printSystem->sends, sent);
+            }
         }
     }
     // A printout after a failed one starts in regular weight and makes its header bold again.
     printer.failAtOperation.reset();
+    printSystem->sendSucceeds = true;
     arriveAt(redblue);
-    click(redblue, "Command1");
+    print(redblue, "Command1");
     EXPECT_EQ(lastDocument().front(), "bold:on");
     EXPECT_TRUE(printer.documents.back().ended);
 }
 
-TEST_F(Printing, ThePaperVersionIsTheAnswerSheetThenTheGraphSheet)
+TEST_F(Printouts, ThePaperVersionIsTheAnswerSheetThenTheGraphSheet)
 {
     arriveAt(Intro);
-    click(Intro, "Command4");
+    print(Intro, "Command4");
     ASSERT_EQ(printer.documents.size(), 2u);
     EXPECT_EQ(printer.documents[0].operations, (QStringList{"picture::/assets/paper-answer-sheet.png", "end"}));
     EXPECT_EQ(printer.documents[1].operations, (QStringList{"picture::/assets/paper-graph-sheet.png", "end"}));
 }
 
-TEST_F(Printing, TheRealDrawingReachesAPdf)
+TEST_F(Printouts, TheRealDrawingReachesAPdf)
 {
     QTemporaryDir dir;
-    QStringList delivered;
-    PdfPrinter pdf([&](const QString& file, const QString&) {
-        const QString kept = dir.filePath(QStringLiteral("%1.pdf").arg(delivered.size()));
-        delivered << kept;
-        return QFile::copy(file, kept);
-    });
+    PdfPrinter pdf(QPageSize(QPageSize::Letter));
     ASSERT_TRUE(printDescription(pdf, *StyleLibrary::byScreen("redblue")));
     ASSERT_TRUE(printValues(pdf, "Ann", {"10", "5", "3", "2"}));
     arriveAt(choice1);
     ASSERT_TRUE(PrintScreenImage(pdf, *screen(choice1)->findChild<QWidget*>("client"), "choice1"));
-    ASSERT_EQ(delivered.size(), 3);
+    ASSERT_EQ(pdf.documents().size(), 3u);
+    QStringList delivered;
+    for (const auto& document : pdf.documents()) {
+        delivered << dir.filePath(QStringLiteral("%1.pdf").arg(delivered.size()));
+        QFile file(delivered.back());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(document.pdf) == document.pdf.size());
+    }
+    EXPECT_EQ(pdf.documents()[1].title, "Strength Circle");
 
-    auto text = [](const QString& file) {
-        QProcess p;
-        p.start("pdftotext", {"-layout", file, "-"});
-        p.waitForFinished();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    };
+    auto text = pdfText;
     EXPECT_TRUE(text(delivered[0]).contains("Red / Blue - The Directing Relater"));
     EXPECT_TRUE(text(delivered[0]).contains("START to Understand ME"));
     EXPECT_TRUE(text(delivered[1]).simplified().contains("Your Red Value is: 10"));
@@ -247,4 +270,85 @@ TEST_F(Printing, TheRealDrawingReachesAPdf)
     // Centre 2100, 1900 layout units: 105, 95 points at 72 dpi; radius 75.
     EXPECT_EQ(page.pixelColor(105 + 40, 95 - 20), QColor(255, 0, 0));
     EXPECT_EQ(page.pixelColor(105 - 40, 95 + 20), QColor(255, 255, 0));
+}
+
+TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
+{
+    QTemporaryDir dir;
+    printSystem->kind = Destination::Kind::None;
+    session.setUserName("Ann");
+    ColorScores scores{};
+    scores.value = {10, 5, 3, 2};
+    session.publishScores(scores);
+    arriveAt(Graph1);
+
+    // Cancel: nothing drawn, nothing written, nothing said.
+    dialogs.expectSaveFile("Tessaly values.pdf", "");
+    print(Graph1, "Command3");
+    EXPECT_TRUE(printer.documents.empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    // The box proposes the person's documents folder (or home, where there is none).
+    const QString proposed = dialogs.shown().back().mid(QStringLiteral("save: ").size());
+    EXPECT_TRUE(QFileInfo(proposed).absolutePath() == QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).absolutePath()
+                || QFileInfo(proposed).absolutePath() == QDir::homePath())
+        << proposed.toStdString();
+
+    const QString values = dir.filePath("mine.pdf");
+    dialogs.expectSaveFile("Tessaly values.pdf", values);
+    print(Graph1, "Command3");
+    EXPECT_TRUE(pdfText(values).simplified().contains("START to Understand Ann Your Red Value is: 10"));
+    EXPECT_EQ(printSystem->sends, 0);
+
+    // Two printouts in one press become two pages of one file.
+    const QString paper = dir.filePath("paper.pdf");
+    arriveAt(Intro);
+    dialogs.expectSaveFile("Tessaly paper version.pdf", paper);
+    print(Intro, "Command4");
+    QProcess info;
+    info.start("pdfinfo", {paper});
+    info.waitForFinished();
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +2\\n")));
+
+    // A file that cannot be written is a failed printout.
+    arriveAt(quiz);
+    dialogs.expectSaveFile("Tessaly questionnaire 1.pdf", dir.filePath("no/such/folder/quiz.pdf"));
+    dialogs.expectMessage(MessageKind::PrintFailure, "You can not Print the Tessaly at this time!");
+    print(quiz, "mnuprint");
+}
+
+TEST_F(Printouts, TheScreensGoOnWhileAPrintoutIsOnItsWayAndASecondPressIsNotASecondCopy)
+{
+    arriveAt(Intro);
+    printSystem->hold();
+    click(Intro, "Command4");
+    click(Intro, "Command4");
+    // Another printout may start meanwhile, and the screens still move.
+    trigger(Intro, "prtform");
+    EXPECT_FALSE(printing.idle());
+    dialogs.expectInput("Please enter your name", "Corvane Tessaly", "Ann");
+    click(Intro, "Command1");
+    EXPECT_TRUE(visible(quiz));
+    EXPECT_TRUE(printer.documents.empty());
+    printSystem->release();
+    finishPrinting();
+    ASSERT_EQ(printer.documents.size(), 3u);
+    EXPECT_EQ(printSystem->lookUps, 2);
+    EXPECT_EQ(printSystem->sends, 2);
+}
+
+TEST_F(Printouts, APrintSystemThatDoesNotAnswerEndsInTheFailureBox)
+{
+    arriveAt(quiz);
+    printSystem->hold();
+    trigger(quiz, "mnuprint");
+    dialogs.expectMessage(MessageKind::PrintFailure, "You can not Print the Tessaly at this time!");
+    QDeadlineTimer deadline(tessaly::Printing::kAnswerTimeoutMs + 5000);
+    while (dialogs.shown().isEmpty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(printing.idle());
+    // Its answer, coming late, is not taken: nothing is drawn or sent.
+    printSystem->release();
+    QTest::qWait(200);
+    EXPECT_TRUE(printer.documents.empty());
+    EXPECT_EQ(printSystem->sends, 0);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordingPrinter.h"
+#include "FakePrintSystem.h"
 #include "ScreenFlow.h"
 #include "Screens.h"
 #include "ScriptedDialogs.h"
@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -68,6 +69,8 @@ protected:
 
     ~Harness() override
     {
+        printSystem->release();
+        finishPrinting();
         dialogs.verify();
         flow.discardAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -112,6 +115,15 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // Lets every printout on its way reach its end, as the screens go on meanwhile.
+    void finishPrinting()
+    {
+        QDeadlineTimer deadline(20000);
+        while (!printing.idle() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_TRUE(printing.idle()) << "a printout never came to an end";
+    }
+
     void markEveryBox(int mostRow = 1, int leastRow = 4)
     {
         for (int box = 1; box <= kBoxCount; ++box) {
@@ -126,8 +138,10 @@ protected:
     Session session;
     ScreenFlow flow{stacking, [this] { ended = true; }};
     FakeSystemInfoTool systemInfo;
-    RecordingPrinter printer;
-    Shell shell{session, flow, dialogs, systemInfo, printer};
+    std::shared_ptr<FakePrintSystem> printSystem = std::make_shared<FakePrintSystem>();
+    RecordingPrinter& printer = printSystem->printer;
+    Printing printing{printSystem, dialogs};
+    Shell shell{session, flow, dialogs, systemInfo, printing};
 };
 
 } // namespace tessaly::testing

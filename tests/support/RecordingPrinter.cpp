@@ -49,8 +49,6 @@ private:
 
 std::unique_ptr<PrinterPage> RecordingPrinter::StartDoc(const QString& title)
 {
-    if (!present)
-        return nullptr;
     documents.push_back({title, {}, false});
     return std::make_unique<RecordingPage>(*this, documents.size() - 1);
 }

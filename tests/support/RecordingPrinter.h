@@ -10,7 +10,7 @@
 namespace tessaly::testing {
 
 // A printer that writes down every operation of every document, and can be told to fail
-// at a given operation or to have no printer at all.
+// at a given operation.
 class RecordingPrinter final : public Printer {
 public:
     struct Document {
@@ -21,7 +21,6 @@ public:
 
     std::unique_ptr<PrinterPage> StartDoc(const QString& title) override;
 
-    bool present = true;
     std::optional<int> failAtOperation; // counted over all documents, from 0
     std::vector<Document> documents;
     int operationCount = 0;

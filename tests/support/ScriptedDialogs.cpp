@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -20,6 +22,11 @@ void ScriptedDialogs::expectMessage(MessageKind kind, const QString& text)
 void ScriptedDialogs::expectInput(const QString& prompt, const QString& title, const QString& answer)
 {
     script_.push_back({Type::Input, MessageKind::Question, prompt, title, answer, false});
+}
+
+void ScriptedDialogs::expectSaveFile(const QString& fileName, const QString& path)
+{
+    script_.push_back({Type::SaveFile, MessageKind::Question, fileName, {}, path, false});
 }
 
 void ScriptedDialogs::verify()
@@ -70,6 +77,14 @@ QString ScriptedDialogs::inputText(QWidget* parent, const QString& prompt, const
     const auto e = next(Type::Input, prompt);
     EXPECT_EQ(e.title.toStdString(), title.toStdString());
     return e.answer;
+}
+
+QString ScriptedDialogs::saveFileName(QWidget* parent, const QString& proposedPath)
+{
+    lastParent_ = parent;
+    const QString fileName = QFileInfo(proposedPath).fileName();
+    shown_ << QStringLiteral("save: ") + proposedPath;
+    return next(Type::SaveFile, fileName).answer;
 }
 
 } // namespace tessaly::testing

@@ -16,18 +16,21 @@ public:
     void expectQuestion(const QString& text, bool yes);
     void expectMessage(MessageKind kind, const QString& text);
     void expectInput(const QString& prompt, const QString& title, const QString& answer);
+    // The save box, proposing a file of this name; `path` is the answer ("" for Cancel).
+    void expectSaveFile(const QString& fileName, const QString& path);
     void verify();
 
     bool ask(QWidget* parent, const QString& text) override;
     void inform(QWidget* parent, MessageKind kind, const QString& text) override;
     QString inputText(QWidget* parent, const QString& prompt, const QString& title) override;
+    QString saveFileName(QWidget* parent, const QString& proposedPath) override;
 
     // Every box shown, in order, as "kind: text".
     const QStringList& shown() const { return shown_; }
     QWidget* lastParent() const { return lastParent_; }
 
 private:
-    enum class Type { Question, Message, Input };
+    enum class Type { Question, Message, Input, SaveFile };
     struct Expected {
         Type type;
         MessageKind kind;

@@ -61,15 +61,11 @@ TEST(Pictures, ABoxShowsThePictureMadeForItsScreen)
 
 TEST(Pictures, ThePaperSheetsReachThePageAtPrintResolution)
 {
-    QList<QByteArray> printed;
-    PdfPrinter pdf([&](const QString& file, const QString&) {
-        QFile document(file);
-        if (!document.open(QIODevice::ReadOnly))
-            return false;
-        printed << document.readAll();
-        return true;
-    });
+    PdfPrinter pdf(QPageSize(QPageSize::Letter));
     ASSERT_TRUE(printPaperVersion(pdf));
+    QList<QByteArray> printed;
+    for (const auto& document : pdf.documents())
+        printed << document.pdf;
     ASSERT_EQ(printed.size(), 2);
 
     const char* sheets[] = {":/assets/paper-answer-sheet.png", ":/assets/paper-graph-sheet.png"};

@@ -1,36 +1,36 @@
-#include "QPrinterPage.h"
+#include "PaintedPage.h"
 
 #include "PainterSurface.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPagedPaintDevice>
 #include <QWidget>
 
 namespace tessaly {
 
-QPrinterPage::QPrinterPage() : printer_(QPrinter::HighResolution) {}
-
-void QPrinterPage::begin(const QString& title, const QPageSize& pageSize)
+PaintedPage::PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::function<bool()> end)
+    : painter_(painter), device_(device), end_(std::move(end)), ok_(painter.isActive())
 {
-    printer_.setPageSize(pageSize);
-    printer_.setDocName(title);
-    ok_ = painter_.begin(&printer_);
-    // The printer's own text font: a fixed-pitch face, so that lines centred with blanks come
-    // out centred.
-    QFont font(QStringLiteral("Courier New"));
-    font.setPointSizeF(10);
     if (ok_)
-        painter_.setFont(font);
+        painter_.setFont(textFont());
 }
 
-bool QPrinterPage::PrintLine(const QString& text)
+QFont PaintedPage::textFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(10);
+    return font;
+}
+
+bool PaintedPage::PrintLine(const QString& text)
 {
     if (!ok_)
         return false;
-    const QFontMetrics metrics(painter_.font(), &printer_);
+    const QFontMetrics metrics(painter_.font(), &device_);
     if (y_ + metrics.height() > painter_.viewport().height() && y_ > 0) {
-        ok_ = printer_.newPage();
+        ok_ = device_.newPage();
         y_ = 0;
     }
     painter_.drawText(0, y_ + metrics.ascent(), text);
@@ -38,7 +38,7 @@ bool QPrinterPage::PrintLine(const QString& text)
     return ok_;
 }
 
-bool QPrinterPage::SetBold(bool bold)
+bool PaintedPage::SetBold(bool bold)
 {
     if (!ok_)
         return false;
@@ -48,26 +48,26 @@ bool QPrinterPage::SetBold(bool bold)
     return true;
 }
 
-void QPrinterPage::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
+void PaintedPage::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
 {
     if (ok_)
         PainterSurface(painter_).FillSector(centreX, centreY, radius, startAngle, endAngle, fill);
 }
 
-bool QPrinterPage::PrintScreen(QWidget& client)
+bool PaintedPage::PrintScreen(QWidget& client)
 {
     if (!ok_)
         return false;
     // Screens are drawn at 96 dots per inch; the page has its own resolution.
     painter_.save();
-    const double scale = printer_.resolution() / 96.0;
+    const double scale = device_.logicalDpiX() / 96.0;
     painter_.scale(scale, scale);
     client.render(&painter_, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     painter_.restore();
     return true;
 }
 
-bool QPrinterPage::PrintPicture(const QString& resource)
+bool PaintedPage::PrintPicture(const QString& resource)
 {
     const QImage picture(resource);
     if (!ok_ || picture.isNull())
@@ -80,11 +80,12 @@ bool QPrinterPage::PrintPicture(const QString& resource)
     return true;
 }
 
-bool QPrinterPage::EndDoc()
+bool PaintedPage::EndDoc()
 {
-    if (!ok_ || !painter_.end())
+    if (!ok_)
         return false;
-    return deliver();
+    ok_ = false;
+    return end_();
 }
 
 } // namespace tessaly

@@ -1,0 +1,191 @@
+#include "CupsPrintSystem.h"
+
+#include "PdfPrinter.h"
+
+#include <QSizeF>
+
+#include <cups/cups.h>
+#include <dlfcn.h>
+
+#include <chrono>
+
+namespace tessaly {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long one exchange with the scheduler may take: the whole look-up, or the whole job.
+constexpr auto kExchangeTime = std::chrono::milliseconds(Printing::kAnswerTimeoutMs - 1500);
+
+// The parts of libcups in use, found in the library once, on first use.
+struct Cups {
+    decltype(&::cupsServer) server = nullptr;
+    decltype(&::ippPort) port = nullptr;
+    decltype(&::cupsEncryption) encryption = nullptr;
+    decltype(&::httpConnect2) connect = nullptr;
+    decltype(&::httpSetTimeout) setTimeout = nullptr;
+    decltype(&::httpClose) close = nullptr;
+    decltype(&::cupsGetNamedDest) namedDest = nullptr;
+    decltype(&::cupsFreeDests) freeDests = nullptr;
+    decltype(&::cupsLastError) lastError = nullptr;
+    decltype(&::cupsCopyDestInfo) copyDestInfo = nullptr;
+    decltype(&::cupsFreeDestInfo) freeDestInfo = nullptr;
+    decltype(&::cupsGetDestMediaDefault) mediaDefault = nullptr;
+    decltype(&::cupsCreateJob) createJob = nullptr;
+    decltype(&::cupsStartDocument) startDocument = nullptr;
+    decltype(&::cupsWriteRequestData) writeRequestData = nullptr;
+    decltype(&::cupsFinishDocument) finishDocument = nullptr;
+    decltype(&::cupsCancelJob2) cancelJob = nullptr;
+    bool loaded = false;
+};
+
+template <typename Function>
+bool resolve(void* library, const char* name, Function& function)
+{
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+Cups load()
+{
+    Cups c;
+    void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        return c;
+    c.loaded = resolve(library, "cupsServer", c.server) && resolve(library, "ippPort", c.port)
+        && resolve(library, "cupsEncryption", c.encryption) && resolve(library, "httpConnect2", c.connect)
+        && resolve(library, "httpSetTimeout", c.setTimeout) && resolve(library, "httpClose", c.close)
+        && resolve(library, "cupsGetNamedDest", c.namedDest) && resolve(library, "cupsFreeDests", c.freeDests)
+        && resolve(library, "cupsLastError", c.lastError) && resolve(library, "cupsCopyDestInfo", c.copyDestInfo)
+        && resolve(library, "cupsFreeDestInfo", c.freeDestInfo)
+        && resolve(library, "cupsGetDestMediaDefault", c.mediaDefault)
+        && resolve(library, "cupsCreateJob", c.createJob) && resolve(library, "cupsStartDocument", c.startDocument)
+        && resolve(library, "cupsWriteRequestData", c.writeRequestData)
+        && resolve(library, "cupsFinishDocument", c.finishDocument) && resolve(library, "cupsCancelJob2", c.cancelJob);
+    return c;
+}
+
+const Cups& cups()
+{
+    static const Cups library = load();
+    return library;
+}
+
+// A connection to the scheduler whose every wait ends at the deadline.
+class Connection {
+public:
+    Connection() : deadline_(Clock::now() + kExchangeTime)
+    {
+        const Cups& c = cups();
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(kExchangeTime).count();
+        http_ = c.connect(c.server(), c.port(), nullptr, AF_UNSPEC, c.encryption(), 1, static_cast<int>(left),
+                          nullptr);
+        if (http_)
+            c.setTimeout(http_, 0.25, &Connection::stillWaiting, this);
+    }
+    ~Connection()
+    {
+        if (http_)
+            cups().close(http_);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    http_t* http() const { return http_; }
+
+private:
+    static int stillWaiting(http_t*, void* connection)
+    {
+        return Clock::now() < static_cast<Connection*>(connection)->deadline_ ? 1 : 0;
+    }
+
+    Clock::time_point deadline_;
+    http_t* http_ = nullptr;
+};
+
+QPageSize mediaOf(const Connection& connection, cups_dest_t* destination)
+{
+    const Cups& c = cups();
+    cups_dinfo_t* info = c.copyDestInfo(connection.http(), destination);
+    if (!info)
+        return {};
+    cups_size_t size{};
+    const bool known = c.mediaDefault(connection.http(), destination, info, 0, &size) != 0;
+    c.freeDestInfo(info);
+    if (!known || size.width <= 0 || size.length <= 0)
+        return {};
+    return QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter, {},
+                     QPageSize::FuzzyMatch);
+}
+
+// Documents drawn into PDFs in memory, then sent to one queue as a job each.
+class CupsJob final : public PrintJob {
+public:
+    CupsJob(const Destination& destination)
+        : queue_(destination.name.toUtf8()),
+          pdf_(destination.pageSize.isValid() ? destination.pageSize : localPaper())
+    {
+    }
+
+    std::unique_ptr<PrinterPage> StartDoc(const QString& title) override { return pdf_.StartDoc(title); }
+
+    bool send() override
+    {
+        const Cups& c = cups();
+        const Connection connection;
+        if (!connection.http())
+            return false;
+        for (const auto& document : pdf_.documents()) {
+            const QByteArray title = document.title.toUtf8();
+            // The scheduler answers with the number of the job it accepted, or 0.
+            const int job = c.createJob(connection.http(), queue_.constData(), title.constData(), 0, nullptr);
+            if (job <= 0)
+                return false;
+            const bool sent = c.startDocument(connection.http(), queue_.constData(), job, title.constData(),
+                                              CUPS_FORMAT_PDF, 1)
+                    == HTTP_STATUS_CONTINUE
+                && c.writeRequestData(connection.http(), document.pdf.constData(),
+                                      static_cast<size_t>(document.pdf.size()))
+                    == HTTP_STATUS_CONTINUE
+                && c.finishDocument(connection.http(), queue_.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+            if (!sent) {
+                c.cancelJob(connection.http(), queue_.constData(), job, 0);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    QByteArray queue_;
+    PdfPrinter pdf_;
+};
+
+} // namespace
+
+Destination CupsPrintSystem::findDefault()
+{
+    const Cups& c = cups();
+    // Without libcups or a scheduler to talk to, this system has no printer at all.
+    if (!c.loaded)
+        return {};
+    const Connection connection;
+    if (!connection.http())
+        return {};
+    cups_dest_t* destination = c.namedDest(connection.http(), nullptr, nullptr);
+    if (!destination) {
+        if (c.lastError() == IPP_STATUS_ERROR_NOT_FOUND)
+            return {};
+        return {Destination::Kind::Unanswered, {}, {}};
+    }
+    Destination found{Destination::Kind::Printer, QString::fromUtf8(destination->name), mediaOf(connection, destination)};
+    c.freeDests(1, destination);
+    return found;
+}
+
+std::unique_ptr<PrintJob> CupsPrintSystem::jobFor(const Destination& destination)
+{
+    return std::make_unique<CupsJob>(destination);
+}
+
+} // namespace tessaly

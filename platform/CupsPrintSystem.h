@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Printing.h"
+
+namespace tessaly {
+
+// The CUPS scheduler. libcups is loaded the first time something is printed, so that a
+// session that never prints never maps it. Jobs are drawn into PDFs in memory and streamed
+// to the scheduler, so no file is left behind when the program ends on the way; the job
+// number the scheduler answers with tells whether it took the job. Every exchange gives up
+// after a few seconds when the scheduler does not answer.
+class CupsPrintSystem final : public PrintSystem {
+public:
+    Destination findDefault() override;
+    std::unique_ptr<PrintJob> jobFor(const Destination& destination) override;
+};
+
+} // namespace tessaly

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Printer.h"
+
+#include <QPainter>
+
+#include <functional>
+
+class QPagedPaintDevice;
+
+namespace tessaly {
+
+// A document drawn with a QPainter on a paged device: a PDF on its way to the print system
+// or into a file, or a Windows printer. The drawing is the same for every destination; what
+// ending the document means is the owner's (`end`, called by EndDoc).
+class PaintedPage final : public PrinterPage {
+public:
+    // Draws on `painter`, already active on `device`, from the top of the current page.
+    PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::function<bool()> end);
+
+    bool PrintLine(const QString& text) override;
+    bool SetBold(bool bold) override;
+    void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill) override;
+    bool PrintScreen(QWidget& client) override;
+    bool PrintPicture(const QString& resource) override;
+    bool EndDoc() override;
+
+    // The printer's own text font: a fixed-pitch face, so that lines centred with blanks come
+    // out centred.
+    static QFont textFont();
+
+private:
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    std::function<bool()> end_;
+    bool ok_;
+    int y_ = 0;
+};
+
+} // namespace tessaly

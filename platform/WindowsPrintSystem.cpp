@@ -1,0 +1,71 @@
+#include "WindowsPrintSystem.h"
+
+#include "PaintedPage.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <vector>
+
+namespace tessaly {
+namespace {
+
+// Each document a spooler job of its own, drawn and handed over on the UI thread.
+class SpoolerJob final : public PrintJob {
+public:
+    explicit SpoolerJob(const Destination& destination) : destination_(destination) {}
+
+    std::unique_ptr<PrinterPage> StartDoc(const QString& title) override
+    {
+        auto document = std::make_shared<Document>();
+        document->printer.setPrinterName(destination_.name);
+        document->printer.setPageSize(destination_.pageSize.isValid() ? destination_.pageSize : localPaper());
+        document->printer.setDocName(title);
+        document->painter.begin(&document->printer);
+        return std::make_unique<PaintedPage>(document->painter, document->printer, [this, document] {
+            // The engine sends the job to the spooler as the painter ends.
+            const bool ended = document->painter.end();
+            handedOver_ = handedOver_ && ended;
+            return ended;
+        });
+    }
+
+    bool send() override { return handedOver_; }
+
+private:
+    struct Document {
+        Document() : printer(QPrinter::HighResolution) {}
+        QPrinter printer;
+        QPainter painter;
+    };
+
+    Destination destination_;
+    bool handedOver_ = true;
+};
+
+} // namespace
+
+Destination WindowsPrintSystem::findDefault()
+{
+    DWORD length = 0;
+    GetDefaultPrinterW(nullptr, &length);
+    if (length == 0)
+        return {};
+    std::vector<wchar_t> name(length);
+    if (!GetDefaultPrinterW(name.data(), &length))
+        return {};
+    return {Destination::Kind::Printer, QString::fromWCharArray(name.data()), {}};
+}
+
+std::unique_ptr<PrintJob> WindowsPrintSystem::jobFor(const Destination& destination)
+{
+    Destination withPaper = destination;
+    withPaper.pageSize = QPrinterInfo::printerInfo(destination.name).defaultPageSize();
+    return std::make_unique<SpoolerJob>(withPaper);
+}
+
+} // namespace tessaly
