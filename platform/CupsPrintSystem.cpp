@@ -92,15 +92,20 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     http_t* http() const { return http_; }
+    // True once the scheduler kept us waiting past the deadline.
+    bool gaveUp() const { return gaveUp_; }
 
 private:
-    static int stillWaiting(http_t*, void* connection)
+    static int stillWaiting(http_t*, void* data)
     {
-        return Clock::now() < static_cast<Connection*>(connection)->deadline_ ? 1 : 0;
+        auto* connection = static_cast<Connection*>(data);
+        connection->gaveUp_ = Clock::now() >= connection->deadline_;
+        return connection->gaveUp_ ? 0 : 1;
     }
 
     Clock::time_point deadline_;
     http_t* http_ = nullptr;
+    bool gaveUp_ = false;
 };
 
 QPageSize mediaOf(const Connection& connection, cups_dest_t* destination)
@@ -174,9 +179,10 @@ Destination CupsPrintSystem::findDefault()
         return {};
     cups_dest_t* destination = c.namedDest(connection.http(), nullptr, nullptr);
     if (!destination) {
-        if (c.lastError() == IPP_STATUS_ERROR_NOT_FOUND)
-            return {};
-        return {Destination::Kind::Unanswered, {}, {}};
+        // libcups says "not found" for a scheduler that failed to answer too.
+        if (connection.gaveUp() || c.lastError() != IPP_STATUS_ERROR_NOT_FOUND)
+            return {Destination::Kind::Unanswered, {}, {}};
+        return {};
     }
     Destination found{Destination::Kind::Printer, QString::fromUtf8(destination->name), mediaOf(connection, destination)};
     c.freeDests(1, destination);

@@ -80,11 +80,12 @@ def descendants(acc, role=None, name=None):
 
 
 class App:
-    def __init__(self):
+    def __init__(self, environment=None):
         # Wake the accessibility registry first: a program that starts while the registry is
         # still coming up may never be listed.
         pyatspi.Registry.getDesktop(0).childCount
-        self.process = subprocess.Popen([os.environ["TESSALY_BINARY"]], stderr=subprocess.DEVNULL)
+        self.process = subprocess.Popen([os.environ["TESSALY_BINARY"]], stderr=subprocess.DEVNULL,
+                                        env={**os.environ, **(environment or {})})
         self.root = wait_until("the program on the accessibility bus", self._find_app, timeout=30)
 
     def _find_app(self):
@@ -202,12 +203,13 @@ class App:
 
 
 def run(steps):
-    """Runs each step with a fresh program; prints a line per step; exits non-zero on failure."""
+    """Runs each step with a fresh program; prints a line per step; exits non-zero on failure.
+    A step's `environment` (a function giving a dict) adds to the program's environment."""
     failed = 0
     for step in steps:
         app = None
         try:
-            app = App()
+            app = App(step.environment() if hasattr(step, "environment") else None)
             step(app)
             print(f"ok   {step.__name__}")
         except Exception as error:  # report every failure and go on with the next step

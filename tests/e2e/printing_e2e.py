@@ -1,11 +1,15 @@
-"""Printing for real: the program prints through Qt and CUPS on the default printer, a
-private queue that keeps each job as a PDF file."""
+"""Printing for real: the program prints through CUPS on the default printer, a private
+queue that keeps each job as a PDF file; and what happens when there is no printer, when the
+queue stops or fails the job, and when the scheduler does not answer."""
 
 import glob
 import os
+import socket
 import subprocess
+import threading
+import time
 
-from driver import INTRO, TITLE, check, descendants, run, wait_until
+from driver import INTRO, TITLE, check, descendants, run, wait_until, xdo
 
 JOBS = os.environ.get("PRINTED_JOBS", "")
 
@@ -67,6 +71,151 @@ def the_paper_version_is_two_printouts(app):
     check(os.path.getsize(printed[-2]) > 1000 and os.path.getsize(printed[-1]) > 1000, "empty paper version")
 
 
+SAVE_BOX = "No printer: save the printout as a PDF"
+RED_BLUE = ("Red / Blue", "Red/Blue - The Directing Relater")
+GREEN_YELLOW = ("Green / Yellow", "Green/Yellow - The Thinking Socializer")
+
+
+def queued():
+    return subprocess.run(["lpstat", "-o"], capture_output=True, text=True).stdout.strip()
+
+
+def queue_uri():
+    return subprocess.run(["lpstat", "-v", "Tessaly"], capture_output=True, text=True,
+                          check=True).stdout.split(": ", 1)[1].strip()
+
+
+def no_box_for_a_while(app):
+    time.sleep(1.5)
+    check(not app.boxes(), f"unexpected boxes {[t for t, _ in app.boxes()]}")
+
+
+def a_home_with_documents():
+    home = os.path.join(os.environ["E2E_WORK"], "home")
+    os.makedirs(os.path.join(home, "Documents"), exist_ok=True)
+    return {"HOME": home}
+
+
+def without_a_printer_the_printout_goes_into_the_pdf_the_person_names(app):
+    documents = os.path.join(a_home_with_documents()["HOME"], "Documents")
+    uri = queue_uri()
+    subprocess.run(["lpadmin", "-x", "Tessaly"], check=True)
+    try:
+        description = open_description(app, *RED_BLUE)
+        # Cancel: nothing is written and nothing is said.
+        app.press(description, "Print Text")
+        box = wait_until("the save box", lambda: next((b for t, b in app.boxes() if t == SAVE_BOX), None))
+        fields = [f for f in descendants(box, "text") if showing_text(f)]
+        proposed = [f.queryText().getText(0, -1) for f in fields]
+        check("Tessaly redblue text.pdf" in proposed, f"proposed {proposed}")
+        app.press(box, "Cancel")
+        wait_until("the save box to close", lambda: not app.boxes())
+        no_box_for_a_while(app)
+        check(os.listdir(documents) == [], f"written without being asked: {os.listdir(documents)}")
+
+        app.press(description, "Print Text")
+        box = wait_until("the save box", lambda: next((b for t, b in app.boxes() if t == SAVE_BOX), None))
+        kept = os.path.join(os.environ["E2E_WORK"], "kept by me.pdf")
+        field = next(f for f in descendants(box, "text") if showing_text(f)
+                     and f.queryText().getText(0, -1) == "Tessaly redblue text.pdf")
+        app.click(field)
+        xdo("key", "ctrl+a")
+        xdo("type", "--delay", "20", kept)
+        xdo("key", "Return")
+        text = wait_until("the kept PDF", lambda: os.path.exists(kept) and text_of(kept))
+        check("START to Understand ME Red / Blue - The Directing Relater" in text, text[:200])
+    finally:
+        subprocess.run(["lpadmin", "-p", "Tessaly", "-E", "-v", uri, "-m", "raw"], check=True)
+        subprocess.run(["lpadmin", "-d", "Tessaly"], check=True)
+    # With the printer back, the printer receives the same words the file holds.
+    before = len(jobs())
+    app.press(description, "Print Text")
+    printed = wait_until("the job", lambda: finished_jobs(before + 1))
+    check(text_of(printed[-1]) == text, "the PDF and the printed job differ")
+
+
+without_a_printer_the_printout_goes_into_the_pdf_the_person_names.environment = a_home_with_documents
+
+
+def showing_text(field):
+    try:
+        return field.queryText() is not None
+    except NotImplementedError:
+        return False
+
+
+def with_no_scheduler_at_all_the_pdf_is_offered(app):
+    description = open_description(app, *GREEN_YELLOW)
+    app.press(description, "Print Text")
+    box = wait_until("the save box", lambda: next((b for t, b in app.boxes() if t == SAVE_BOX), None))
+    app.press(box, "Cancel")
+    wait_until("the save box to close", lambda: not app.boxes())
+    no_box_for_a_while(app)
+
+
+with_no_scheduler_at_all_the_pdf_is_offered.environment = lambda: {
+    "CUPS_SERVER": os.path.join(os.environ["E2E_WORK"], "no-such-scheduler.sock")}
+
+
+def a_scheduler_that_never_answers():
+    """A socket that takes every connection and never says a word."""
+    path = os.path.join(os.environ["E2E_WORK"], "silent.sock")
+    if not os.path.exists(path):
+        server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        server.bind(path)
+        server.listen(16)
+        held = []
+        threading.Thread(target=lambda: [held.append(server.accept()) for _ in iter(int, 1)], daemon=True).start()
+    return {"CUPS_SERVER": path}
+
+
+def a_scheduler_that_does_not_answer_ends_in_the_failure_box(app):
+    description = open_description(app, *GREEN_YELLOW)
+    app.press(description, "Print Text")
+    # The screens go on meanwhile.
+    app.press(description, "Back to Color Description")
+    wait_until("the chooser", lambda: next((w for t, w in app.windows()
+                                            if descendants(w, "push button", RED_BLUE[0])), None))
+    app.answer(TITLE, "You can not Print the text at this time!", "OK")
+
+
+a_scheduler_that_does_not_answer_ends_in_the_failure_box.environment = a_scheduler_that_never_answers
+
+
+def a_stopped_queue_keeps_the_job(app):
+    before = len(jobs())
+    subprocess.run(["cupsdisable", "Tessaly"], check=True)
+    try:
+        description = open_description(app, *RED_BLUE)
+        app.press(description, "Print Text")
+        wait_until("the job waiting in the queue", queued)
+        no_box_for_a_while(app)
+    finally:
+        subprocess.run(["cupsenable", "Tessaly"], check=True)
+    wait_until("the kept job printed", lambda: finished_jobs(before + 1))
+
+
+def a_queue_that_fails_the_job_keeps_it(app):
+    before = len(jobs())
+    uri = queue_uri()
+    subprocess.run(["lpadmin", "-p", "Tessaly", "-v", "keepfile:/nonexistent"], check=True)
+    try:
+        description = open_description(app, *RED_BLUE)
+        app.press(description, "Print Text")
+        # The device cannot take the job: the scheduler keeps it, and the program has nothing
+        # to say about a job the system now holds.
+        wait_until("the job held in the queue", queued)
+        no_box_for_a_while(app)
+        check(queued() and len(jobs()) == before, "the failed job was lost or printed")
+    finally:
+        subprocess.run(["lpadmin", "-p", "Tessaly", "-v", uri], check=True)
+        subprocess.run(["cupsenable", "Tessaly"], check=True)
+        # The scheduler retries it on its own schedule; the queue is left empty for what follows.
+        subprocess.run(["cancel", "-a", "Tessaly"], check=True)
+
+
 if __name__ == "__main__":
     run([a_description_prints_its_header_and_text, a_queue_that_refuses_jobs_is_reported,
-         the_paper_version_is_two_printouts])
+         the_paper_version_is_two_printouts, without_a_printer_the_printout_goes_into_the_pdf_the_person_names,
+         with_no_scheduler_at_all_the_pdf_is_offered, a_scheduler_that_does_not_answer_ends_in_the_failure_box,
+         a_stopped_queue_keeps_the_job, a_queue_that_fails_the_job_keeps_it])
