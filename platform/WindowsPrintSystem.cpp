@@ -8,6 +8,8 @@
 
 #include <windows.h>
 #include <winspool.h>
+// The Windows headers' GDI macro would rename our own StartDoc.
+#undef StartDoc
 
 #include <vector>
 
