@@ -1,7 +1,5 @@
 #include "Harness.h"
 
-#include <QCloseEvent>
-
 using namespace tessaly;
 using namespace tessaly::testing;
 using enum ScreenId;
@@ -114,18 +112,48 @@ TEST_F(Commands, ExitAnsweredYesDiscardsEveryScreenAndEnds)
     }
 }
 
-TEST_F(Commands, ClosingAWorkingScreenThroughItsFrameAsksLikeExit)
+TEST_F(Commands, ClosingAScreenThroughItsFrameAsksLikeExit)
 {
-    arriveAt(quiz);
-    session.selectMark(MarkColumn::Most, 1, 1);
-    dialogs.expectQuestion(kExit, false);
-    EXPECT_FALSE(screen(quiz)->close());
-    EXPECT_TRUE(visible(quiz));
+    // Every kind of window that can be shown: the frameless splash, a tutorial page, the
+    // instructions, both questionnaire screens, the results, the chooser, a sizable and the
+    // fixed-size description. No keeps the screen and everything in it.
+    fillSession();
+    const ScreenId kinds[] = {frmSplash, step3, Intro, quiz, quiz2, Graph1, Yourcolor1, choice1, greenblue, blueyellow};
+    for (const auto id : kinds) {
+        SCOPED_TRACE(screenInfo(id).name.data());
+        arriveAt(id);
+        QWidget* window = screen(id);
+        dialogs.expectQuestion(kExit, false);
+        EXPECT_FALSE(window->close());
+        EXPECT_EQ(visibleScreens(), std::set<ScreenId>{id});
+        EXPECT_EQ(screen(id), window);
+        EXPECT_EQ(dialogs.lastParent(), window);
+        EXPECT_FALSE(ended);
+    }
     EXPECT_EQ(session.answers().most(1), 1);
+    EXPECT_EQ(session.yourColors().userName, "Ann");
 
-    dialogs.expectQuestion(kExit, true);
-    screen(quiz)->close();
-    EXPECT_TRUE(ended);
+    for (const auto id : {frmSplash, blueyellow}) {
+        SCOPED_TRACE(screenInfo(id).name.data());
+        ended = false;
+        arriveAt(id);
+        dialogs.expectQuestion(kExit, true);
+        screen(id)->close();
+        EXPECT_TRUE(ended);
+        for (const auto& info : allScreens())
+            EXPECT_EQ(flow.existing(info.id), nullptr) << info.name;
+    }
+}
+
+TEST_F(Commands, ClosingTheAboutBoxThroughItsFrameIsItsOk)
+{
+    arriveAt(Graph1);
+    shell.about(Graph1);
+    EXPECT_TRUE(screen(frmAbout)->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(flow.existing(frmAbout), nullptr);
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Graph1});
+    EXPECT_FALSE(ended);
 }
 
 TEST_F(Commands, BackToYourColorsIsGuardedByBoxesOneAndSixteen)
