@@ -1,4 +1,15 @@
 #include "Harness.h"
+#include "ModalBoxes.h"
+#include "QtDialogs.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 using namespace tessaly;
 using namespace tessaly::testing;
@@ -181,4 +192,105 @@ TEST_F(Commands, BackToYourColorsIsGuardedByBoxesOneAndSixteen)
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Yourcolor1});
     EXPECT_EQ(session.yourColors().userName, "Bo");
     EXPECT_FALSE(session.yourColors().firstCircle);
+}
+
+namespace {
+
+// The program with Qt's own modal boxes, for what only a real modal box can show.
+class CommandsWithRealBoxes : public Commands {
+protected:
+    CommandsWithRealBoxes()
+    {
+        flow.setFactory([this](ScreenId id) { return createScreen(id, realShell); });
+    }
+
+    ~CommandsWithRealBoxes() override
+    {
+        flow.discardAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A click as the window system delivers it, so that a modal box can stand in its way.
+    static void clickOnBar(QWidget* window, const char* entry)
+    {
+        auto* main = static_cast<QMainWindow*>(window);
+        QAction* action = main->findChild<QAction*>(QString::fromLatin1(entry));
+        ASSERT_NE(action, nullptr) << entry;
+        const QPoint at = main->menuBar()->mapTo(main, main->menuBar()->actionGeometry(action).center());
+        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, at);
+    }
+
+    QtDialogs realDialogs;
+    Shell realShell{session, flow, realDialogs, systemInfo, printer};
+};
+
+} // namespace
+
+TEST_F(CommandsWithRealBoxes, NewAndExitCannotBePressedBehindAnOpenBox)
+{
+    // While a box is open, clicks on Exit and on the menu that holds New, on the screen behind
+    // it, go nowhere: the box stays the only one, nothing waits to happen once it is answered,
+    // and the session is as it was.
+    struct Case {
+        ScreenId id;
+        const char* dropDown;
+        std::function<void()> openBox;
+    };
+    const Case cases[] = {
+        {quiz, "mnuedit", [this] { trigger(quiz, "mnuexit"); }},
+        {Graph1, "mnufile", [this] { trigger(Graph1, "mnunew"); }},
+        {Yourcolor1, "mnuedit", [this] { click(Yourcolor1, "Command2"); }},
+        {Intro, "mnufile", [this] { click(Intro, "Command69"); }}, // a word's definition
+    };
+    fillSession();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(screenInfo(c.id).name.data());
+        arriveAt(c.id);
+        QWidget* window = screen(c.id);
+        int boxesSeen = 0;
+        QStringList othersOpened;
+        whenModal([&](QWidget* box) {
+            ++boxesSeen;
+            // Should a click get through, the box it opens is noted and sent away.
+            QTimer guard;
+            QObject::connect(&guard, &QTimer::timeout, &guard, [&] {
+                if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()); other && other != box) {
+                    othersOpened << other->windowTitle();
+                    other->reject();
+                }
+            });
+            guard.start(10);
+            clickOnBar(window, "mnuexit");
+            clickOnBar(window, c.dropDown);
+            EXPECT_EQ(QApplication::activeModalWidget(), box);
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+            auto* message = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(message, nullptr);
+            message->button(message->button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok)->click();
+        });
+        c.openBox();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(boxesSeen, 1);
+        EXPECT_TRUE(othersOpened.isEmpty()) << othersOpened.join(", ").toStdString();
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(visibleScreens(), std::set<ScreenId>{c.id});
+        EXPECT_EQ(screen(c.id), window);
+        EXPECT_FALSE(ended);
+        EXPECT_EQ(session.answers().most(20), 1);
+        EXPECT_EQ(session.yourColors().userName, "Ann");
+
+        // With no box in the way the same clicks reach Exit and open the menu with New.
+        QString asked;
+        whenModal([&](QWidget* box) {
+            asked = static_cast<QMessageBox*>(box)->text();
+            static_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
+        });
+        clickOnBar(window, "mnuexit");
+        EXPECT_EQ(asked, kExit);
+        clickOnBar(window, c.dropDown);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->actions().first()->objectName(), "mnunew");
+        menu->close();
+    }
 }
