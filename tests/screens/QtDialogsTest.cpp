@@ -112,15 +112,20 @@ TEST(QtDialogs, InputBoxGivesTheTextOrNothingOnCancel)
 
 TEST(QtDialogs, TheInputBoxTakesNamesOfAnyLengthWhole)
 {
-    // Pasted: 100,000 characters, and a NUL among them, come back as they went in.
+    // Pasted: 100,000 characters with a NUL among them, one blank, right to left, emoji and
+    // control characters all come back as they went in.
+    const QString names[] = {QString(60000, QChar(u'x')) + QChar(u'\0') + QString(39999, QChar(u'y')),
+                             QStringLiteral(" "), QStringLiteral("שרה כהן"), QStringLiteral("Ann 🎨🙂"),
+                             QStringLiteral("a\tb\u0007c\u001b")};
     QtDialogs dialogs;
-    const QString name = QString(60000, QChar(u'x')) + QChar(u'\0') + QString(39999, QChar(u'y'));
-    QGuiApplication::clipboard()->setText(name);
-    whenModal([&](QWidget* w) {
-        QTest::keyClick(w->findChild<QLineEdit*>(), Qt::Key_V, Qt::ControlModifier);
-        static_cast<QInputDialog*>(w)->accept();
-    });
-    const QString given = dialogs.inputText(nullptr, "Please enter your name", "Corvane Tessaly");
-    EXPECT_EQ(given.size(), 100000);
-    EXPECT_TRUE(given == name);
+    for (const auto& name : names) {
+        QGuiApplication::clipboard()->setText(name);
+        whenModal([&](QWidget* w) {
+            QTest::keyClick(w->findChild<QLineEdit*>(), Qt::Key_V, Qt::ControlModifier);
+            static_cast<QInputDialog*>(w)->accept();
+        });
+        const QString given = dialogs.inputText(nullptr, "Please enter your name", "Corvane Tessaly");
+        EXPECT_EQ(given.size(), name.size());
+        EXPECT_TRUE(given == name) << given.left(40).toStdString();
+    }
 }
