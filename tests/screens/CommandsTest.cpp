@@ -2,6 +2,7 @@
 #include "ModalBoxes.h"
 #include "QtDialogs.h"
 
+#include <QInputDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -235,16 +236,18 @@ TEST_F(CommandsWithRealBoxes, NewAndExitCannotBePressedBehindAnOpenBox)
         ScreenId id;
         const char* dropDown;
         std::function<void()> openBox;
+        ScreenId after; // once the box is answered
     };
     const Case cases[] = {
-        {quiz, "mnuedit", [this] { trigger(quiz, "mnuexit"); }},
-        {Graph1, "mnufile", [this] { trigger(Graph1, "mnunew"); }},
-        {Yourcolor1, "mnuedit", [this] { click(Yourcolor1, "Command2"); }},
-        {Intro, "mnufile", [this] { click(Intro, "Command69"); }}, // a word's definition
+        {quiz, "mnuedit", [this] { trigger(quiz, "mnuexit"); }, quiz},
+        {Graph1, "mnufile", [this] { trigger(Graph1, "mnunew"); }, Graph1},
+        {Yourcolor1, "mnuedit", [this] { click(Yourcolor1, "Command2"); }, Yourcolor1},
+        {Intro, "mnufile", [this] { click(Intro, "Command69"); }, Intro}, // a word's definition
+        {Intro, "mnufile", [this] { click(Intro, "Command1"); }, quiz}, // the name entry
     };
     fillSession();
     for (const auto& c : cases) {
-        SCOPED_TRACE(screenInfo(c.id).name.data());
+        SCOPED_TRACE(std::string(screenInfo(c.id).name) + " to " + std::string(screenInfo(c.after).name));
         arriveAt(c.id);
         QWidget* window = screen(c.id);
         int boxesSeen = 0;
@@ -264,22 +267,26 @@ TEST_F(CommandsWithRealBoxes, NewAndExitCannotBePressedBehindAnOpenBox)
             clickOnBar(window, c.dropDown);
             EXPECT_EQ(QApplication::activeModalWidget(), box);
             EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-            auto* message = qobject_cast<QMessageBox*>(box);
-            ASSERT_NE(message, nullptr);
-            message->button(message->button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok)->click();
+            if (auto* input = qobject_cast<QInputDialog*>(box)) {
+                input->setTextValue("Ann");
+                input->accept();
+            } else if (auto* message = qobject_cast<QMessageBox*>(box)) {
+                message->button(message->button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok)->click();
+            }
         });
         c.openBox();
         QCoreApplication::processEvents();
         EXPECT_EQ(boxesSeen, 1);
         EXPECT_TRUE(othersOpened.isEmpty()) << othersOpened.join(", ").toStdString();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        EXPECT_EQ(visibleScreens(), std::set<ScreenId>{c.id});
+        EXPECT_EQ(visibleScreens(), std::set<ScreenId>{c.after});
         EXPECT_EQ(screen(c.id), window);
         EXPECT_FALSE(ended);
         EXPECT_EQ(session.answers().most(20), 1);
         EXPECT_EQ(session.yourColors().userName, "Ann");
 
         // With no box in the way the same clicks reach Exit and open the menu with New.
+        arriveAt(c.id);
         QString asked;
         whenModal([&](QWidget* box) {
             asked = static_cast<QMessageBox*>(box)->text();
