@@ -149,9 +149,11 @@ void ScreenWindow::place()
 void ScreenWindow::closeEvent(QCloseEvent* event)
 {
     // Closing a working screen through its frame is the Exit command, with its question,
-    // so that a stray click never loses a person's answers.
+    // so that a stray click never loses a person's answers. The splash screen has no frame,
+    // but the window manager can still close it (Alt+F4, a task bar): that too asks, rather
+    // than leave the person with a window that will not go.
     event->ignore();
-    if (screenInfo(id_).working)
+    if (screenInfo(id_).working || id_ == ScreenId::frmSplash)
         shell_.exitProgram(id_);
 }
 

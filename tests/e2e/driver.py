@@ -1,6 +1,8 @@
 """Drives the real program from outside: real X input through xdotool, and the windows,
 their controls and menus read back through the accessibility bus."""
 
+import ctypes
+import ctypes.util
 import os
 import subprocess
 import sys
@@ -35,6 +37,40 @@ def pixel(x, y):
                          check=True, capture_output=True, text=True).stdout
     values = out.splitlines()[1].split("(")[1].split(")")[0].split(",")
     return tuple(int(float(v)) for v in values[:3])
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def close_through_frame(wid):
+    """Asks a window to close as a window manager does for its close button or Alt+F4: the
+    WM_DELETE_WINDOW message of the window's WM_PROTOCOLS. There is no window manager here."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    check(display, "no X display")
+    event = _XEvent()
+    event.xclient.type = 33  # ClientMessage
+    event.xclient.window = int(wid)
+    event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", False)
+    event.xclient.format = 32
+    event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", False)
+    x11.XSendEvent(display, int(wid), False, 0, ctypes.byref(event))
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
 
 
 def wait_until(what, probe, timeout=TIMEOUT):

@@ -1,35 +1,21 @@
 #include "QtDialogs.h"
+#include "ModalBoxes.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace tessaly;
+using namespace tessaly::testing;
 
 namespace {
-
-// Runs `inspect` on the real modal box once it is up, then lets it go.
-void whenModal(std::function<void(QWidget*)> inspect)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            inspect(modal);
-        }
-    });
-    timer->start();
-}
 
 struct BoxLook {
     QString title;
@@ -126,15 +112,20 @@ TEST(QtDialogs, InputBoxGivesTheTextOrNothingOnCancel)
 
 TEST(QtDialogs, TheInputBoxTakesNamesOfAnyLengthWhole)
 {
-    // Typed or pasted: 100,000 characters, and a NUL among them, come back as they went in.
+    // Pasted: 100,000 characters with a NUL among them, one blank, right to left, emoji and
+    // control characters all come back as they went in.
+    const QString names[] = {QString(60000, QChar(u'x')) + QChar(u'\0') + QString(39999, QChar(u'y')),
+                             QStringLiteral(" "), QStringLiteral("שרה כהן"), QStringLiteral("Ann 🎨🙂"),
+                             QStringLiteral("a\tb\u0007c\u001b")};
     QtDialogs dialogs;
-    const QString name = QString(60000, QChar(u'x')) + QChar(u'\0') + QString(39999, QChar(u'y'));
-    whenModal([&](QWidget* w) {
-        auto* line = w->findChild<QLineEdit*>();
-        line->insert(name);
-        static_cast<QInputDialog*>(w)->accept();
-    });
-    const QString given = dialogs.inputText(nullptr, "Please enter your name", "Corvane Tessaly");
-    EXPECT_EQ(given.size(), 100000);
-    EXPECT_TRUE(given == name);
+    for (const auto& name : names) {
+        QGuiApplication::clipboard()->setText(name);
+        whenModal([&](QWidget* w) {
+            QTest::keyClick(w->findChild<QLineEdit*>(), Qt::Key_V, Qt::ControlModifier);
+            static_cast<QInputDialog*>(w)->accept();
+        });
+        const QString given = dialogs.inputText(nullptr, "Please enter your name", "Corvane Tessaly");
+        EXPECT_EQ(given.size(), name.size());
+        EXPECT_TRUE(given == name) << given.left(40).toStdString();
+    }
 }

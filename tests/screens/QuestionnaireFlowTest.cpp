@@ -45,13 +45,11 @@ TEST_F(Questionnaire, NamesOfAnyLengthAndScriptAreKept)
 {
     // Long, of any script, right to left, with emoji, control characters or a NUL: shown and
     // kept exactly as given, on Your Colors and on the sheet that prints it.
-    const QString names[] = {QString(100000, QChar(u'ß')),
-                             QStringLiteral("Zoë Ōtani 山田 太郎"),
-                             QStringLiteral("  A  "),
-                             QStringLiteral("שרה כהן"),
-                             QStringLiteral("Ann 🎨🙂"),
-                             QStringLiteral("a\tb\u0007c"),
-                             QStringLiteral("Ann") + QChar(u'\0') + QStringLiteral("Lee")};
+    const QString names[] = {
+        QString(100000, QChar(u'ß')),  QStringLiteral("Zoë Ōtani 山田 太郎"),
+        QStringLiteral(" "),           QStringLiteral("  A  "),
+        QStringLiteral("שרה כהן"),     QStringLiteral("Ann 🎨🙂"),
+        QStringLiteral("a\tb\u0007c"), QStringLiteral("Ann") + QChar(u'\0') + QStringLiteral("Lee")};
     for (const auto& name : names) {
         arriveAt(Intro);
         dialogs.expectInput(kPrompt, "Corvane Tessaly", name);

@@ -2,6 +2,8 @@
 
 #include "StyleLibrary.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -198,4 +200,32 @@ TEST_F(Results, TypedTextAndScrollingSurviveARoundTripThroughTheChooser)
     EXPECT_TRUE(box->toPlainText().endsWith("My own note"));
     EXPECT_EQ(box->verticalScrollBar()->value(), scrolled);
     EXPECT_EQ(StyleLibrary::byScreen("redyellow")->screenText.find("My own note"), std::string_view::npos);
+}
+
+TEST_F(Results, AMegabytePastedIntoADescriptionBoxIsKeptWhole)
+{
+    // Pasted where the person left the cursor, in lines of several scripts with tabs and control
+    // characters; kept whole through a round trip via the chooser and through New.
+    QString pasted;
+    for (int line = 0; pasted.size() < (1 << 20); ++line)
+        pasted += QStringLiteral("%1 Zoë שרה כהן 山田 🎨🙂 a\tb\u0007c ").arg(line)
+            + QString(40, QChar(u'x')) + u'\n';
+    QGuiApplication::clipboard()->setText(pasted);
+
+    arriveAt(choice1);
+    click(choice1, "Command11");
+    auto* box = screen(greenblue)->findChild<QPlainTextEdit*>();
+    const QString description = box->toPlainText();
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    const QString expected = description + pasted;
+    EXPECT_TRUE(box->toPlainText() == expected);
+
+    click(greenblue, "Command4");
+    click(choice1, "Command11");
+    dialogs.expectQuestion("Do you want to start a new Tessaly session?", true);
+    trigger(greenblue, "mnunew");
+    EXPECT_EQ(visibleScreens(), std::set<ScreenId>{frmSplash});
+    EXPECT_EQ(screen(greenblue)->findChild<QPlainTextEdit*>(), box);
+    EXPECT_TRUE(box->toPlainText() == expected);
 }

@@ -196,3 +196,31 @@ TEST(SystemInfo, ToolsAreFoundOnThePathAndStartedWithoutAShell)
 
     EXPECT_FALSE(PathSystemInfoTool(std::vector<std::string>{"no-such-info-tool"}).locate());
 }
+
+TEST(SystemInfo, NoToolOrOneThatCannotStartIsReportedAsUnavailable)
+{
+    // The known tools looked for on a PATH that holds none of them, then one that is found but
+    // cannot start, its interpreter being missing.
+    const QByteArray oldPath = qgetenv("PATH");
+    for (const bool found : {false, true}) {
+        SCOPED_TRACE(found ? "found, cannot start" : "none");
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        if (found) {
+            QFile script(dir.filePath(QString::fromStdString(PathSystemInfoTool::defaultCandidates().front())));
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write("#!/no/such/interpreter\n");
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", dir.path().toUtf8());
+        PathSystemInfoTool tool;
+        const bool located = tool.locate().has_value();
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(MessageKind::Notice, "System Information Is Unavailable At This Time");
+        StartSysInfo(tool, dialogs, nullptr);
+        qputenv("PATH", oldPath);
+        dialogs.verify();
+        EXPECT_EQ(located, found);
+    }
+}
