@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "ScreenId.h"
+#include "Style.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -140,7 +141,7 @@ QString resourceOf(Picture picture)
 
 void applyLook(QWidget* w, const Look& look)
 {
-    QFont font(look.family);
+    QFont font(houseFamily(look.family));
     font.setPointSizeF(look.points);
     font.setBold(look.bold);
     font.setUnderline(look.underline);
