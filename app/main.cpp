@@ -1,4 +1,5 @@
 #include "Accessibility.h"
+#include "Pictures.h"
 #include "QtDialogs.h"
 #include "ScreenFlow.h"
 #include "Screens.h"
@@ -17,7 +18,6 @@
 #endif
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tessaly::applyHouseFonts(app);
     tessaly::installScreenAccessibility();
-    app.setWindowIcon(QIcon(QStringLiteral(":/assets/tessaly-icon.png")));
+    app.setWindowIcon(tessaly::pictureIcon(QStringLiteral(":/assets/tessaly-icon.png")));
     // Only the Exit command ends the program.
     app.setQuitOnLastWindowClosed(false);
 

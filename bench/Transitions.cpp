@@ -4,6 +4,7 @@
 // once (Yes, a name), so that only the program's own work is timed.
 #include "Accessibility.h"
 #include "Dialogs.h"
+#include "Pictures.h"
 #include "Printer.h"
 #include "ScreenFlow.h"
 #include "Screens.h"
@@ -16,7 +17,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -320,7 +320,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tessaly::applyHouseFonts(app);
     tessaly::installScreenAccessibility();
-    app.setWindowIcon(QIcon(QStringLiteral(":/assets/tessaly-icon.png")));
+    app.setWindowIcon(tessaly::pictureIcon(QStringLiteral(":/assets/tessaly-icon.png")));
     app.setQuitOnLastWindowClosed(false);
     tessaly::Bench bench;
     return bench.run() ? 0 : 1;
