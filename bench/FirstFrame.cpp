@@ -25,6 +25,7 @@ struct Drawn {
     xcb_drawable_t drawable;
     bool pending;
     std::uint64_t frameNs;
+    std::uint64_t frameCpuNs;
 };
 Drawn drawn[256];
 std::size_t drawnCount = 0;
@@ -41,13 +42,13 @@ void imagePut(xcb_drawable_t drawable)
         }
     }
     if (drawnCount < std::size(drawn))
-        drawn[drawnCount++] = {drawable, true, 0};
+        drawn[drawnCount++] = {drawable, true, 0, 0};
 }
 
-std::uint64_t nowNs()
+std::uint64_t nowNs(clockid_t clock = CLOCK_MONOTONIC)
 {
     timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
+    clock_gettime(clock, &t);
     return static_cast<std::uint64_t>(t.tv_sec) * 1'000'000'000u + static_cast<std::uint64_t>(t.tv_nsec);
 }
 
@@ -88,9 +89,10 @@ void frameSent()
     imagePending = false;
     ++frames;
     const std::uint64_t sentNs = nowNs();
+    const std::uint64_t cpuNs = nowNs(CLOCK_PROCESS_CPUTIME_ID);
     for (std::size_t i = 0; i < drawnCount; ++i) {
         if (drawn[i].pending)
-            drawn[i] = {drawn[i].drawable, false, sentNs};
+            drawn[i] = {drawn[i].drawable, false, sentNs, cpuNs};
     }
     const char* report = std::getenv("TESSALY_BENCH_FRAME_REPORT");
     if (!report || frames != 1)
@@ -144,14 +146,19 @@ int xcb_flush(xcb_connection_t* c)
     return result;
 }
 
-// For a program that links this file: when the last frame of a window went to the server
-// (CLOCK_MONOTONIC, in nanoseconds), or 0.
-std::uint64_t tessalyBenchFrameOf(xcb_drawable_t window)
+// For a program that links this file: when the last frame of a window went to the server,
+// on the monotonic clock and on the process's CPU clock, in nanoseconds; zeros before any.
+struct TessalyBenchFrame {
+    std::uint64_t ns;
+    std::uint64_t cpuNs;
+};
+
+TessalyBenchFrame tessalyBenchFrameOf(xcb_drawable_t window)
 {
     for (std::size_t i = 0; i < drawnCount; ++i) {
         if (drawn[i].drawable == window)
-            return drawn[i].frameNs;
+            return {drawn[i].frameNs, drawn[i].frameCpuNs};
     }
-    return 0;
+    return {0, 0};
 }
 }
