@@ -89,6 +89,7 @@ struct Row {
 };
 
 // The screen changes, in the order a person meets them; a row's screen is reached without timing.
+// clang-format off
 const Row kRows[] = {
     {frmSplash, "Frame1", Input::Click},  {frmSplash, "Frame1", Input::Move},
     {frmSplash, "Form", Input::Key},      {step1, "Command1", Input::Click},
@@ -121,6 +122,7 @@ const Row kRows[] = {
     {greenblue, "Command4", Input::Click}, {greenyellow, "Command4", Input::Click},
     {choice1, "mnuabout", Input::Menu},
 };
+// clang-format on
 // New discards the questionnaire's screens, so it is timed after all the others.
 const Row kNew{choice1, "mnunew", Input::Menu};
 
@@ -228,8 +230,9 @@ private:
         const double cpuMs = static_cast<double>(frame.cpuNs - startCpu) / 1e6;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const bool built = std::find(before.begin(), before.end(), *to) == before.end();
-        return Taken{std::string(screenInfo(row.from).name) + " " + row.control + " -> " + std::string(screenInfo(*to).name), ms,
-                     cpuMs, built};
+        const std::string move =
+            std::string(screenInfo(row.from).name) + " " + row.control + " -> " + std::string(screenInfo(*to).name);
+        return Taken{move, ms, cpuMs, built};
     }
 
     void deliver(QWidget& from, const Row& row)
