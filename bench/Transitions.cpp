@@ -242,7 +242,8 @@ private:
         case Input::Click: {
             auto* target = from.findChild<QWidget*>(name);
             // The splash panel reacts where none of its words or pictures lie, as at its corner.
-            const QPointF at = qobject_cast<QAbstractButton*>(target) ? QPointF(target->rect().center()) : QPointF(2, 2);
+            const QPointF at =
+                qobject_cast<QAbstractButton*>(target) ? QPointF(target->rect().center()) : QPointF(2, 2);
             QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                               Qt::NoModifier);
             QCoreApplication::sendEvent(target, &press);
