@@ -6,6 +6,9 @@
 #   make package  builds build-package/tessaly_<version>_<arch>.deb
 # and a long run for robustness:
 #   make soak     100,000 random user actions on the sanitizer build (TESSALY_MONKEY_SEED picks the stream)
+# and the performance figures:
+#   make bench    start-up against the floor program (instructions, wall time, memory) and
+#                 every screen change timed, on a Release build in build-bench/
 # For Windows (not needed for the two above):
 #   make windows        dist/tessaly-windows-x86_64.zip, cross-built with a static Qt that the
 #                       first run builds and caches (35-45 minutes, once)
@@ -13,9 +16,10 @@
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 PACKAGE_BUILD_DIR ?= build-package
+BENCH_BUILD_DIR ?= build-bench
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build bootstrap package soak clean windows test-windows
+.PHONY: run test build bootstrap package soak bench clean windows test-windows
 
 bootstrap:
 	@scripts/bootstrap
@@ -45,6 +49,12 @@ soak:
 	QT_QPA_PLATFORM=offscreen TESSALY_MONKEY_ACTIONS=100000 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  $(TEST_BUILD_DIR)/tests/robustness/robustness_tests --gtest_filter=Monkey.*
 
+bench:
+	@scripts/bootstrap bench
+	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_BUILD_TESTS=OFF -DTESSALY_BUILD_BENCH=ON
+	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
+	bench/run $(BENCH_BUILD_DIR)
+
 windows:
 	scripts/build-windows
 
@@ -52,4 +62,4 @@ test-windows:
 	scripts/test-windows
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR) build-win dist
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(BENCH_BUILD_DIR) build-win dist

@@ -1,4 +1,5 @@
 #include "Accessibility.h"
+#include "Pictures.h"
 #include "Printing.h"
 #include "QtDialogs.h"
 #include "ScreenFlow.h"
@@ -18,7 +19,6 @@
 #endif
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tessaly::applyHouseFonts(app);
     tessaly::installScreenAccessibility();
-    app.setWindowIcon(QIcon(QStringLiteral(":/assets/tessaly-icon.png")));
+    app.setWindowIcon(tessaly::pictureIcon(QStringLiteral(":/assets/tessaly-icon.png")));
     // Only the Exit command ends the program.
     app.setQuitOnLastWindowClosed(false);
 

@@ -1,13 +1,14 @@
 #include "Form.h"
 
+#include "Pictures.h"
 #include "ScreenId.h"
+#include "Style.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -63,8 +64,7 @@ protected:
 class PictureBox final : public QWidget {
 public:
     PictureBox(const QString& resource, PictureFit fit, QWidget* parent)
-        : QWidget(parent), resource_(resource),
-          doubleSize_(QString(resource).insert(resource.lastIndexOf(u'.'), u"@2x")), fit_(fit)
+        : QWidget(parent), resource_(resource), natural_(pictureSize(resource)), fit_(fit)
     {
     }
 
@@ -72,20 +72,17 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        // QPixmap keeps loaded files in its cache, so the many copies of a logo share one.
-        QPixmap picture(resource_);
-        const QSizeF natural = picture.size();
-        const QRectF area = fit_ == PictureFit::Fill ? QRectF(rect()) : QRectF(QPointF(0, 0), natural);
-        const qreal stretch = std::max(area.width() / natural.width(), area.height() / natural.height());
-        if (painter.deviceTransform().m11() * stretch > 1)
-            picture = QPixmap(doubleSize_);
+        const QRectF area = fit_ == PictureFit::Fill ? QRectF(rect()) : QRectF(QPointF(0, 0), natural_);
+        const qreal stretch = std::max(area.width() / natural_.width(), area.height() / natural_.height());
+        const QPixmap picture =
+            loadPicture(painter.deviceTransform().m11() * stretch > 1 ? doubleSizeOf(resource_) : resource_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(area, picture, QRectF(picture.rect()));
     }
 
 private:
     QString resource_;
-    QString doubleSize_;
+    QSizeF natural_;
     PictureFit fit_;
 };
 
@@ -140,7 +137,7 @@ QString resourceOf(Picture picture)
 
 void applyLook(QWidget* w, const Look& look)
 {
-    QFont font(look.family);
+    QFont font(houseFamily(look.family));
     font.setPointSizeF(look.points);
     font.setBold(look.bold);
     font.setUnderline(look.underline);

@@ -2,10 +2,10 @@
 
 #include "Content.h"
 #include "EmbeddedText.h"
+#include "Pictures.h"
 #include "ScreenFlow.h"
 #include "Shell.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -131,7 +131,7 @@ TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
 {
     addStandardMenus({"editform", "Edit"},
                      {{"prtform", "Print Form", [this] { printScreen(this->id(), kScreenPrintFailure); }}}, "exitfrm");
-    setWindowIcon(QIcon(QStringLiteral(":/assets/tutorial-icon.png")));
+    setWindowIcon(pictureIcon(QStringLiteral(":/assets/tutorial-icon.png")));
 
     switch (id) {
     case step1:

@@ -1,6 +1,8 @@
 #include "Form.h"
 #include "Harness.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -219,4 +221,29 @@ TEST_F(ReadableText, NoTextTouchesAnotherControl)
                 ADD_FAILURE() << describe(t) << " touches " << other;
         }
     });
+}
+
+TEST_F(ReadableText, WordsAreDrawnInTheFacesTheScreensName)
+{
+    // A face the system lacks is drawn by its metric-compatible stand-in, never by whatever
+    // other face the system would offer for it: the captions were fitted to those metrics.
+    const QStringList installed = QFontDatabase::families();
+    struct Case {
+        ScreenId id;
+        const char* control;
+        QString face;
+        QString standIn;
+    };
+    const Case cases[] = {
+        {frmSplash, "Label1", QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+        {frmSplash, "lblProductName", QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+        {step1, "Command1", QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
+        {redyellow, "Label1", QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+    };
+    for (const auto& c : cases) {
+        auto* control = screen(c.id)->findChild<QWidget*>(QString::fromLatin1(c.control));
+        ASSERT_NE(control, nullptr) << c.control;
+        EXPECT_EQ(QFontInfo(control->font()).family(), installed.contains(c.face) ? c.face : c.standIn)
+            << screenInfo(c.id).name << " " << c.control;
+    }
 }

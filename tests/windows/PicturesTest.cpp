@@ -1,8 +1,10 @@
 #include "Form.h"
 #include "PdfPrinter.h"
+#include "Pictures.h"
 #include "Printouts.h"
 
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
@@ -57,6 +59,25 @@ TEST(Pictures, ABoxShowsThePictureMadeForItsScreen)
     ASSERT_EQ(shot.size(), expected.size());
     // Pixel for pixel: the smaller picture scaled up would blur every edge.
     EXPECT_LE(largestDifference(shot, expected), 2);
+}
+
+// CTest runs this once as it is and once on a screen scaled by 2.
+TEST(Pictures, AnIconHoldsThePicturesForItsScreen)
+{
+    for (const char* name : {":/assets/tessaly-icon.png", ":/assets/tutorial-icon.png"}) {
+        SCOPED_TRACE(name);
+        const QString resource = QString::fromLatin1(name);
+        // What the window system is given: every size, each the picture made for it.
+        const QIcon icon = pictureIcon(resource);
+        const QIcon fromFile(resource);
+        ASSERT_EQ(icon.availableSizes(), fromFile.availableSizes());
+        ASSERT_FALSE(icon.availableSizes().isEmpty());
+        for (const QSize size : icon.availableSizes()) {
+            const QImage drawn = icon.pixmap(size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            EXPECT_EQ(drawn, fromFile.pixmap(size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32))
+                << size.width();
+        }
+    }
 }
 
 TEST(Pictures, ThePaperSheetsReachThePageAtPrintResolution)
