@@ -40,6 +40,12 @@ protected:
     }
 };
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString pdfText(const QString& file)
 {
     QProcess p;
@@ -296,7 +302,11 @@ TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
     const QString values = dir.filePath("mine.pdf");
     dialogs.expectSaveFile("Tessaly values.pdf", values);
     print(Graph1, "Command3");
+    EXPECT_TRUE(fileBytes(values).startsWith("%PDF-"));
+#ifndef Q_OS_WIN
+    // Reading the words back takes poppler's tools, which only the Linux suite has.
     EXPECT_TRUE(pdfText(values).simplified().contains("START to Understand Ann Your Red Value is: 10"));
+#endif
     EXPECT_EQ(printSystem->sends, 0);
 
     // Two printouts in one press become two pages of one file.
@@ -304,10 +314,7 @@ TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
     arriveAt(Intro);
     dialogs.expectSaveFile("Tessaly paper version.pdf", paper);
     print(Intro, "Command4");
-    QProcess info;
-    info.start("pdfinfo", {paper});
-    info.waitForFinished();
-    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +2\\n")));
+    EXPECT_EQ(QString::fromLatin1(fileBytes(paper)).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 2);
 
     // A file that cannot be written is a failed printout.
     arriveAt(quiz);
