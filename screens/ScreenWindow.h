@@ -51,6 +51,9 @@ protected:
                           const char* exitName = "mnuexit");
     // Prints the image of a screen's client area; a failure is told with `failure`.
     void printScreen(ScreenId target, const QString& failure);
+    // Gets the screen most likely to come next ready (`prepare`) once this one has had time to
+    // paint, so that the move there costs no more than its paint.
+    void readAhead(std::function<void()> prepare);
     // Shows the session fields this screen owns now and again whenever they change.
     void followSession(std::function<void()> show);
     // Starts a printout; if it fails, the print failure box tells `failure`. The screen goes on

@@ -246,6 +246,8 @@ void TutorialPage::buildStepThree()
 
 void TutorialPage::buildStepFour()
 {
+    // The next page's background is a large picture: read it while this page is read.
+    readAhead([] { readPictureAhead(Picture::StylesDiagram); });
     Form& f = form();
     f.label("Label1", QStringLiteral("THE PLATINUM RULE"), pixels(192, 8, 260, 25), times(14.25, kGrey, true, true));
     f.label("Label2", QStringLiteral("Treat people as they need / want to be treated."), pixels(24, 88, 545, 25),
