@@ -133,6 +133,7 @@ public:
     }
 
     std::unique_ptr<PrinterPage> StartDoc(const QString& title) override { return pdf_.StartDoc(title); }
+    bool drawnOnAnyThread() const override { return true; }
 
     bool send() override
     {

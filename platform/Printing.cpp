@@ -105,17 +105,33 @@ void Printing::found(const std::shared_ptr<Request>& request, const Destination&
             finish(request, PrintOutcome::Cancelled);
             return;
         }
-        PdfPrinter pdf(localPaper(), PdfPrinter::Layout::OnePdf);
-        if (!request->printout.draw(pdf) || !pdf.finish()) {
-            finish(request, PrintOutcome::Failed);
-            return;
+        std::function<bool()> keep = [path, paper = localPaper(), draw = request->printout.draw] {
+            PdfPrinter pdf(paper, PdfPrinter::Layout::OnePdf);
+            return draw(pdf) && pdf.finish() && writeFile(path, pdf.documents().front().pdf);
+        };
+        if (!request->printout.picturesOnly) {
+            // Drawn here, where the screens are; only the writing goes to the worker.
+            PdfPrinter pdf(localPaper(), PdfPrinter::Layout::OnePdf);
+            if (!request->printout.draw(pdf) || !pdf.finish()) {
+                finish(request, PrintOutcome::Failed);
+                return;
+            }
+            keep = [path, bytes = pdf.documents().front().pdf] { return writeFile(path, bytes); };
         }
-        sending = [path, bytes = pdf.documents().front().pdf] { return writeFile(path, bytes); };
+        sending = std::move(keep);
         break;
     }
     case Destination::Kind::Printer: {
         std::shared_ptr<PrintJob> job = system_->jobFor(destination);
-        if (!job || !request->printout.draw(*job)) {
+        if (!job) {
+            finish(request, PrintOutcome::Failed);
+            return;
+        }
+        if (request->printout.picturesOnly && job->drawnOnAnyThread()) {
+            sending = [job, draw = request->printout.draw] { return draw(*job) && job->send(); };
+            break;
+        }
+        if (!request->printout.draw(*job)) {
             finish(request, PrintOutcome::Failed);
             return;
         }

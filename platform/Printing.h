@@ -44,6 +44,8 @@ class PrintJob : public Printer {
 public:
     // Runs on a worker thread after the drawing; true when the destination took every document.
     virtual bool send() = 0;
+    // Whether the documents may be drawn on the worker thread too (pictures only; see Printout).
+    virtual bool drawnOnAnyThread() const = 0;
 };
 
 // The print system. findDefault and PrintJob::send are called off the UI thread and must give
@@ -57,10 +59,13 @@ public:
 };
 
 // One printout: the documents `draw` puts on a printer, and the name the PDF gets when there
-// is no printer. The name also tells one printout from another.
+// is no printer. The name also tells one printout from another. A printout of pictures alone
+// (no screen, no text) is drawn off the UI thread where the destination allows: its large
+// pictures take a while to go into a PDF.
 struct Printout {
     QString fileName;
     std::function<bool(Printer&)> draw;
+    bool picturesOnly = false;
 };
 
 // Prints without holding up the screens: the default printer is looked up and the job sent

@@ -37,6 +37,8 @@ public:
     }
 
     bool send() override { return handedOver_; }
+    // Qt's Windows print engine is kept to the UI thread.
+    bool drawnOnAnyThread() const override { return false; }
 
 private:
     struct Document {

@@ -96,7 +96,8 @@ void IntroScreen::buildHeading()
     manualNote->setContentsMargins(0, 0, 4, 0);
     auto* manual = f.button("Command4", QStringLiteral("Print Manual Tessaly"), {5880, 720, 975, 735});
     connect(manual, &QPushButton::clicked, this, [this] {
-        print({QStringLiteral("Tessaly paper version.pdf"), [](Printer& printer) { return printPaperVersion(printer); }},
+        print({QStringLiteral("Tessaly paper version.pdf"), [](Printer& printer) { return printPaperVersion(printer); },
+               true},
               QStringLiteral("You can not Print the Manual Tessaly at this time!"));
     });
     f.picture(member("Picture1", 0), Picture::CompanyLogo, {7440, 1080, 2055, 975});

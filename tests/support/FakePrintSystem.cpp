@@ -7,6 +7,9 @@ class RecordingJob final : public PrintJob {
 public:
     explicit RecordingJob(FakePrintSystem& system) : system_(system) {}
     std::unique_ptr<PrinterPage> StartDoc(const QString& title) override { return system_.printer.StartDoc(title); }
+    // The recorder is read and reset by the tests between two actions: it is drawn on the UI
+    // thread. Drawing on the worker is the real PDF jobs' and is tested with them.
+    bool drawnOnAnyThread() const override { return false; }
     bool send() override
     {
         system_.waitIfHeld();
