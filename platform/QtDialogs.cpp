@@ -3,6 +3,7 @@
 #include "Product.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -68,7 +69,11 @@ QString QtDialogs::saveFileName(QWidget* parent, const QString& proposedPath)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("PDF documents (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(proposedPath);
+    // The folder and the name apart: the native Windows box opens in the folder it is given,
+    // not in the folder of a path selected whole.
+    const QFileInfo proposed(proposedPath);
+    dialog.setDirectory(proposed.absolutePath());
+    dialog.selectFile(proposed.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -271,6 +271,9 @@ def run(steps):
     shots = os.environ.get("E2E_SHOTS", os.path.dirname(exe))
     failed = 0
     for step in steps:
+        # A step's `before` readies the system the program then starts in.
+        if hasattr(step, "before"):
+            step.before()
         program = Program(exe, shots)
         try:
             step(program)

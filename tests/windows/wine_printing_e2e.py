@@ -10,8 +10,8 @@ import os
 import re
 import subprocess
 
-from wine_e2e import (DESCRIPTION, INTRO, INTRO_SIZE, STEP, TITLE, check, click_control, leave_splash, px, run,
-                      screen_of, wait_until, windows)
+from wine_e2e import (DESCRIPTION, INTRO, INTRO_SIZE, STEP, TITLE, check, click_control, keys, leave_splash, px, run,
+                      screen_of, wait_until, windows, xdo)
 
 JOBS = os.environ.get("PRINTED_JOBS", "")
 CHOOSER = (7470, 5280)
@@ -83,7 +83,45 @@ def the_paper_sheets_reach_the_printer_whole(program):
               f"{title_of(job)}: picture bands {bands}")
 
 
+SAVE_BOX = "No printer: save the printout as a PDF"
+
+
+def without_a_printer_the_paper_version_goes_into_the_chosen_pdf(program):
+    try:
+        intro = instructions()
+        click_control(intro, INTRO_SIZE, 5880, 720, 975, 735)  # Print Manual Tessaly
+        box = wait_until("the save box", lambda: next((w for w in windows() if w.title == SAVE_BOX), None))
+        # The box opens in the person's documents folder: a bare name goes there. (Wine links
+        # that folder to the home folder; the file is removed again below.)
+        kept = os.path.join(os.environ["WINEPREFIX"], "drive_c", "users", os.environ.get("USER", "root"),
+                            "Documents", "kept by Tessaly's test.pdf")
+        keys(box, "End", "shift+Home", "Delete")
+        xdo("type", "--delay", "30", os.path.basename(kept))
+        keys(box, "Return")
+        pdf = wait_until("the kept PDF", lambda: os.path.exists(kept) and open(kept, "rb").read())
+        check(pdf.startswith(b"%PDF-"), "not a PDF")
+        pages = len(re.findall(rb"/Type\s*/Page\b(?!s)", pdf))
+        check(pages == 2, f"{pages} pages")
+        os.remove(kept)
+    finally:
+        subprocess.run(["lpadmin", "-p", "Tessaly", "-E", "-v", QUEUE_URI[0], "-m", "raw"], check=True)
+        subprocess.run(["lpadmin", "-d", "Tessaly"], check=True)
+
+
+QUEUE_URI = []
+
+
+def remove_the_printer():
+    QUEUE_URI.append(subprocess.run(["lpstat", "-v", "Tessaly"], capture_output=True, text=True,
+                                    check=True).stdout.split(": ", 1)[1].strip())
+    subprocess.run(["lpadmin", "-x", "Tessaly"], check=True)
+
+
+without_a_printer_the_paper_version_goes_into_the_chosen_pdf.before = remove_the_printer
+
+
 if __name__ == "__main__":
     if not JOBS:
         raise SystemExit("run under tests/e2e/private_cups.sh")
-    run([each_print_text_is_a_job_of_its_own, the_paper_sheets_reach_the_printer_whole])
+    run([each_print_text_is_a_job_of_its_own, the_paper_sheets_reach_the_printer_whole,
+         without_a_printer_the_paper_version_goes_into_the_chosen_pdf])
