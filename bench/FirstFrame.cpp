@@ -11,11 +11,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <iterator>
 
 namespace {
 
@@ -127,9 +127,9 @@ xcb_void_cookie_t xcb_shm_put_image(xcb_connection_t* c, xcb_drawable_t drawable
                 sendEvent, shmseg, offset);
 }
 
-xcb_void_cookie_t xcb_put_image(xcb_connection_t* c, std::uint8_t format, xcb_drawable_t drawable,
-                                xcb_gcontext_t gc, std::uint16_t width, std::uint16_t height, std::int16_t dstX,
-                                std::int16_t dstY, std::uint8_t leftPad, std::uint8_t depth, std::uint32_t length,
+xcb_void_cookie_t xcb_put_image(xcb_connection_t* c, std::uint8_t format, xcb_drawable_t drawable, xcb_gcontext_t gc,
+                                std::uint16_t width, std::uint16_t height, std::int16_t dstX, std::int16_t dstY,
+                                std::uint8_t leftPad, std::uint8_t depth, std::uint32_t length,
                                 const std::uint8_t* data)
 {
     static const auto next = real<decltype(&xcb_put_image)>("xcb_put_image", "libxcb.so.1");

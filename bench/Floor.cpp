@@ -71,8 +71,8 @@ int main(int argc, char* argv[])
         label(&window, QStringLiteral("NEED").mid(i, 1), place(lefts[i], 2280, widths[i], 615), serif, 24, true,
               qColor(i < 3 ? tessaly::displayColor(need[i]) : tessaly::kTextGreen), true);
     label(&window, QStringLiteral("to be treated"), place(2880, 2400, 2295, 615), serif, 18, true);
-    QLabel* product = label(&window, QString::fromUtf8(tessaly::kApplicationTitle), place(3000, 3120, 2610, 615),
-                            sans, 26.25, true);
+    QLabel* product =
+        label(&window, QString::fromUtf8(tessaly::kApplicationTitle), place(3000, 3120, 2610, 615), sans, 26.25, true);
     product->setWordWrap(false);
     product->adjustSize();
     QLabel* version = label(&window, QStringLiteral("Version ") + QString::fromUtf8(tessaly::kVersion),

@@ -250,8 +250,8 @@ private:
             QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                               Qt::NoModifier);
             QCoreApplication::sendEvent(target, &press);
-            QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton,
-                                Qt::NoButton, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                                Qt::NoModifier);
             QCoreApplication::sendEvent(target, &release);
             break;
         }
@@ -332,8 +332,8 @@ private:
             const double wall = median(t.again);
             overFirst += t.first > kFrameMs ? 1 : 0;
             overMedian += wall > kFrameMs ? 1 : 0;
-            std::printf("%-34s %-12s %8.2f %8.2f %8.2f %8.2f %8.2f%s\n", t.move.c_str(),
-                        t.built ? "(builds it)" : "", t.first, t.firstCpu, wall, median(t.againCpu),
+            std::printf("%-34s %-12s %8.2f %8.2f %8.2f %8.2f %8.2f%s\n", t.move.c_str(), t.built ? "(builds it)" : "",
+                        t.first, t.firstCpu, wall, median(t.againCpu),
                         *std::max_element(t.again.begin(), t.again.end()),
                         t.first > kFrameMs || wall > kFrameMs ? "  over one frame" : "");
         }

@@ -58,8 +58,8 @@ Cups load()
         && resolve(library, "cupsGetNamedDest", c.namedDest) && resolve(library, "cupsFreeDests", c.freeDests)
         && resolve(library, "cupsLastError", c.lastError) && resolve(library, "cupsCopyDestInfo", c.copyDestInfo)
         && resolve(library, "cupsFreeDestInfo", c.freeDestInfo)
-        && resolve(library, "cupsGetDestMediaDefault", c.mediaDefault)
-        && resolve(library, "cupsCreateJob", c.createJob) && resolve(library, "cupsStartDocument", c.startDocument)
+        && resolve(library, "cupsGetDestMediaDefault", c.mediaDefault) && resolve(library, "cupsCreateJob", c.createJob)
+        && resolve(library, "cupsStartDocument", c.startDocument)
         && resolve(library, "cupsWriteRequestData", c.writeRequestData)
         && resolve(library, "cupsFinishDocument", c.finishDocument) && resolve(library, "cupsCancelJob2", c.cancelJob);
     return c;
@@ -78,8 +78,7 @@ public:
     {
         const Cups& c = cups();
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(kExchangeTime).count();
-        http_ = c.connect(c.server(), c.port(), nullptr, AF_UNSPEC, c.encryption(), 1, static_cast<int>(left),
-                          nullptr);
+        http_ = c.connect(c.server(), c.port(), nullptr, AF_UNSPEC, c.encryption(), 1, static_cast<int>(left), nullptr);
         if (http_)
             c.setTimeout(http_, 0.25, &Connection::stillWaiting, this);
     }
@@ -119,16 +118,14 @@ QPageSize mediaOf(const Connection& connection, cups_dest_t* destination)
     c.freeDestInfo(info);
     if (!known || size.width <= 0 || size.length <= 0)
         return {};
-    return QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter, {},
-                     QPageSize::FuzzyMatch);
+    return QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter, {}, QPageSize::FuzzyMatch);
 }
 
 // Documents drawn into PDFs in memory, then sent to one queue as a job each.
 class CupsJob final : public PrintJob {
 public:
     CupsJob(const Destination& destination)
-        : queue_(destination.name.toUtf8()),
-          pdf_(destination.pageSize.isValid() ? destination.pageSize : localPaper())
+        : queue_(destination.name.toUtf8()), pdf_(destination.pageSize.isValid() ? destination.pageSize : localPaper())
     {
     }
 
@@ -147,8 +144,8 @@ public:
             const int job = c.createJob(connection.http(), queue_.constData(), title.constData(), 0, nullptr);
             if (job <= 0)
                 return false;
-            const bool sent = c.startDocument(connection.http(), queue_.constData(), job, title.constData(),
-                                              CUPS_FORMAT_PDF, 1)
+            const bool sent =
+                c.startDocument(connection.http(), queue_.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
                     == HTTP_STATUS_CONTINUE
                 && c.writeRequestData(connection.http(), document.pdf.constData(),
                                       static_cast<size_t>(document.pdf.size()))
@@ -185,7 +182,8 @@ Destination CupsPrintSystem::findDefault()
             return {Destination::Kind::Unanswered, {}, {}};
         return {};
     }
-    Destination found{Destination::Kind::Printer, QString::fromUtf8(destination->name), mediaOf(connection, destination)};
+    Destination found{Destination::Kind::Printer, QString::fromUtf8(destination->name),
+                      mediaOf(connection, destination)};
     c.freeDests(1, destination);
     return found;
 }

@@ -19,10 +19,7 @@ struct PdfPrinter::Canvas {
         writer.setResolution(1200);
         painter.begin(&writer);
     }
-    bool end()
-    {
-        return painter.end() && !buffer.data().isEmpty();
-    }
+    bool end() { return painter.end() && !buffer.data().isEmpty(); }
 
     QBuffer buffer;
     QPdfWriter writer;

@@ -44,9 +44,7 @@ struct Printing::Request {
     Done done;
     QPointer<QWidget> parent;
     Destination destination; // written by the worker that looks it up, read once it has answered
-    int steps = 0;
-    int waitingFor = 0; // the step whose answer is awaited, 0 when none is
-    QPointer<QTimer> deadline; // made, stopped and deleted on the UI thread only
+    QPointer<QTimer> deadline; // runs while a worker's answer is awaited; UI thread only
     bool finished = false;
 };
 
@@ -57,7 +55,8 @@ struct Printing::Mailbox {
 };
 
 Printing::Printing(std::shared_ptr<PrintSystem> system, Dialogs& dialogs, int answerTimeoutMs)
-    : system_(std::move(system)), dialogs_(dialogs), answerTimeoutMs_(answerTimeoutMs), mailbox_(std::make_shared<Mailbox>())
+    : system_(std::move(system)), dialogs_(dialogs), answerTimeoutMs_(answerTimeoutMs),
+      mailbox_(std::make_shared<Mailbox>())
 {
     mailbox_->receiver = this;
 }
@@ -68,15 +67,22 @@ Printing::~Printing()
     mailbox_->receiver = nullptr;
 }
 
-bool Printing::print(QWidget* parent, Printout printout, Done done)
+void Printing::print(QWidget* parent, Printout printout, Done done)
 {
     if (onTheirWay_.contains(printout.fileName))
-        return false;
+        return;
     onTheirWay_.insert(printout.fileName);
     auto request = std::make_shared<Request>();
     request->printout = std::move(printout);
     request->done = std::move(done);
     request->parent = parent;
+    request->deadline = new QTimer(this);
+    request->deadline->setSingleShot(true);
+    // The timer reaches its request only through a weak link: it must not keep it alive.
+    connect(request->deadline, &QTimer::timeout, this, [this, weak = std::weak_ptr<Request>(request)] {
+        if (const auto late = weak.lock())
+            finish(late, PrintOutcome::Failed);
+    });
     inBackground(
         request,
         [system = system_, request] {
@@ -84,7 +90,6 @@ bool Printing::print(QWidget* parent, Printout printout, Done done)
             return true;
         },
         [this, request](bool) { found(request, request->destination); });
-    return true;
 }
 
 void Printing::found(const std::shared_ptr<Request>& request, const Destination& destination)
@@ -148,7 +153,6 @@ void Printing::finish(const std::shared_ptr<Request>& request, PrintOutcome outc
     if (request->finished)
         return;
     request->finished = true;
-    request->waitingFor = 0;
     delete request->deadline;
     onTheirWay_.remove(request->printout.fileName);
     request->done(outcome);
@@ -157,23 +161,11 @@ void Printing::finish(const std::shared_ptr<Request>& request, PrintOutcome outc
 void Printing::inBackground(const std::shared_ptr<Request>& request, std::function<bool()> work,
                             std::function<void(bool)> then)
 {
-    const int step = ++request->steps;
-    request->waitingFor = step;
-    if (!request->deadline) {
-        request->deadline = new QTimer(this);
-        request->deadline->setSingleShot(true);
-        // The request stays in reach of its timer only through this weak link: a timer that
-        // outlived its request would otherwise keep it alive.
-        connect(request->deadline, &QTimer::timeout, this, [this, weak = std::weak_ptr<Request>(request)] {
-            if (const auto late = weak.lock())
-                finish(late, PrintOutcome::Failed);
-        });
-    }
     request->deadline->start(answerTimeoutMs_);
-    auto answer = [this, request, step, then = std::move(then)](bool result) {
-        if (request->finished || request->waitingFor != step)
+    // An answer that comes after the deadline finds the request finished.
+    auto answer = [request, then = std::move(then)](bool result) {
+        if (request->finished)
             return;
-        request->waitingFor = 0;
         request->deadline->stop();
         then(result);
     };

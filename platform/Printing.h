@@ -84,8 +84,8 @@ public:
     ~Printing() override;
 
     // Starts the printout; `done` runs on the UI thread with its outcome. While the same
-    // printout is still on its way nothing starts again, and false is returned.
-    bool print(QWidget* parent, Printout printout, Done done);
+    // printout is still on its way nothing starts again.
+    void print(QWidget* parent, Printout printout, Done done);
     // True while no printout is on its way.
     bool idle() const { return onTheirWay_.isEmpty(); }
 
@@ -97,7 +97,7 @@ private:
     void send(const std::shared_ptr<Request>& request, std::unique_ptr<PrintJob> job);
     void finish(const std::shared_ptr<Request>& request, PrintOutcome outcome);
     // Runs `work` on a thread of its own and `then` here with its result, unless the request
-    // ended meanwhile (it timed out) or this object is gone.
+    // ended meanwhile (its deadline passed) or this object is gone.
     void inBackground(const std::shared_ptr<Request>& request, std::function<bool()> work,
                       std::function<void(bool)> then);
 

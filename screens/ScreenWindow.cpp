@@ -97,10 +97,7 @@ void ScreenWindow::printScreen(ScreenId target, const QString& failure)
           failure);
 }
 
-void ScreenWindow::readAhead(std::function<void()> prepare)
-{
-    QTimer::singleShot(250, this, std::move(prepare));
-}
+void ScreenWindow::readAhead(std::function<void()> prepare) { QTimer::singleShot(250, this, std::move(prepare)); }
 
 void ScreenWindow::followSession(std::function<void()> show)
 {
@@ -113,11 +110,12 @@ void ScreenWindow::followSession(std::function<void()> show)
 
 void ScreenWindow::print(Printout printout, const QString& failure)
 {
-    shell_.printing().print(this, std::move(printout), [self = QPointer<ScreenWindow>(this), failure](PrintOutcome outcome) {
-        // A screen that New discarded while its printout was on its way has nobody left to tell.
+    // A screen that New discarded while its printout was on its way has nobody left to tell.
+    auto tell = [self = QPointer<ScreenWindow>(this), failure](PrintOutcome outcome) {
         if (self && outcome == PrintOutcome::Failed)
             self->shell_.dialogs().inform(self, MessageKind::PrintFailure, failure);
-    });
+    };
+    shell_.printing().print(this, std::move(printout), std::move(tell));
 }
 
 void ScreenWindow::setVisible(bool visible)

@@ -90,9 +90,7 @@ protected:
 
     ~Monkey() override
     {
-        QDeadlineTimer deadline(20000);
-        while (!printing.idle() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        finishPrinting(printing);
         flow.discardAll();
         settle();
     }

@@ -197,7 +197,8 @@ TEST_F(Printouts, FailuresAreToldAndNothingElseChanges)
     for (const Fault fault : {Fault::SystemFailed, Fault::DrawingFailed, Fault::JobRefused}) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.message);
-            printSystem->kind = fault == Fault::SystemFailed ? Destination::Kind::Unanswered : Destination::Kind::Printer;
+            printSystem->kind =
+                fault == Fault::SystemFailed ? Destination::Kind::Unanswered : Destination::Kind::Printer;
             printer.failAtOperation =
                 fault == Fault::DrawingFailed ? std::optional<int>(printer.operationCount + 1) : std::nullopt;
             printSystem->sendSucceeds = fault != Fault::JobRefused;
@@ -295,7 +296,8 @@ TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     // The box proposes the person's documents folder (or home, where there is none).
     const QString proposed = dialogs.shown().back().mid(QStringLiteral("save: ").size());
-    EXPECT_TRUE(QFileInfo(proposed).absolutePath() == QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).absolutePath()
+    EXPECT_TRUE(QFileInfo(proposed).absolutePath()
+                    == QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).absolutePath()
                 || QFileInfo(proposed).absolutePath() == QDir::homePath())
         << proposed.toStdString();
 

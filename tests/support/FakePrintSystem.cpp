@@ -33,10 +33,7 @@ Destination FakePrintSystem::findDefault()
     return {found, QStringLiteral("Recorder"), QPageSize(QPageSize::Letter)};
 }
 
-std::unique_ptr<PrintJob> FakePrintSystem::jobFor(const Destination&)
-{
-    return std::make_unique<RecordingJob>(*this);
-}
+std::unique_ptr<PrintJob> FakePrintSystem::jobFor(const Destination&) { return std::make_unique<RecordingJob>(*this); }
 
 void FakePrintSystem::hold()
 {

@@ -29,6 +29,15 @@ inline QRegularExpression arrayNamed(const char* name)
     return QRegularExpression(QStringLiteral("^%1(_\\d+)?$").arg(QString::fromLatin1(name)));
 }
 
+// Lets every printout on its way reach its end, as the screens go on meanwhile.
+inline void finishPrinting(const Printing& printing)
+{
+    QDeadlineTimer deadline(20000);
+    while (!printing.idle() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(printing.idle()) << "a printout never came to an end";
+}
+
 // The real stacking, counted.
 class CountingStacking final : public WindowStacking {
 public:
@@ -115,14 +124,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Lets every printout on its way reach its end, as the screens go on meanwhile.
-    void finishPrinting()
-    {
-        QDeadlineTimer deadline(20000);
-        while (!printing.idle() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        EXPECT_TRUE(printing.idle()) << "a printout never came to an end";
-    }
+    void finishPrinting() { testing::finishPrinting(printing); }
 
     void markEveryBox(int mostRow = 1, int leastRow = 4)
     {

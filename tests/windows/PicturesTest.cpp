@@ -1,6 +1,6 @@
+#include "Pictures.h"
 #include "Form.h"
 #include "PdfPrinter.h"
-#include "Pictures.h"
 #include "Printouts.h"
 
 #include <QFile>
