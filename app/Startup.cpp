@@ -6,8 +6,12 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <QList>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 namespace tessaly {
 
@@ -64,6 +68,68 @@ void preferXWayland(int argc, char* argv[])
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (wantsXWayland(wayland.toStdString(), x11.toStdString(), platform.toStdString(), platformOnCommandLine))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+std::string displayInWords(std::string_view platform, std::string_view waylandDisplay, std::string_view x11Display)
+{
+    const auto quoted = [](std::string_view name) { return "\"" + std::string(name) + "\""; };
+    if (platform.starts_with("wayland"))
+        return waylandDisplay.empty() ? "Wayland display (WAYLAND_DISPLAY is not set)"
+                                      : "Wayland display " + quoted(waylandDisplay);
+    if (platform.empty() || platform.starts_with("xcb"))
+        return x11Display.empty() ? "X11 display (DISPLAY is not set)" : "X11 display " + quoted(x11Display);
+    return "display of the platform " + quoted(platform);
+}
+
+namespace {
+
+// A message with its context; the context's strings point into the code that logged, which
+// stays loaded.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+
+std::mutex heldMutex;
+QList<HeldMessage> held;
+QtMessageHandler previousHandler = nullptr;
+
+void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        const std::lock_guard lock(heldMutex);
+        held.append({type, context.file, context.line, context.function, context.category, text});
+        return;
+    }
+    const std::string display =
+        displayInWords(qgetenv("QT_QPA_PLATFORM").toStdString(), qgetenv("WAYLAND_DISPLAY").toStdString(),
+                       qgetenv("DISPLAY").toStdString());
+    std::fprintf(stderr, "tessaly: no display could be opened (%s)\n", display.c_str());
+    std::fflush(stderr);
+    // Qt is half made: nothing of it may run on the way out.
+    std::_Exit(1);
+}
+
+} // namespace
+
+DisplayCheck::DisplayCheck() { previousHandler = qInstallMessageHandler(holdOrGiveUp); }
+
+DisplayCheck::~DisplayCheck()
+{
+    qInstallMessageHandler(previousHandler);
+    QList<HeldMessage> messages;
+    {
+        const std::lock_guard lock(heldMutex);
+        messages.swap(held);
+    }
+    for (const auto& message : messages) {
+        const QMessageLogContext context(message.file, message.line, message.function, message.category);
+        qt_message_output(message.type, context, message.text);
+    }
 }
 
 } // namespace tessaly

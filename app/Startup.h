@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tessaly {
@@ -15,5 +16,19 @@ std::optional<int> answerCommandLine(int argc, char* argv[]);
 bool wantsXWayland(std::string_view waylandDisplay, std::string_view x11Display, std::string_view chosenPlatform,
                    bool platformOnCommandLine);
 void preferXWayland(int argc, char* argv[]);
+
+// While it lives, a window system that cannot be reached ends the program with one line that
+// says which display it tried, and exit status 1, where Qt would abort. Qt's own messages of
+// that time are held back and passed on once the window system answered.
+class DisplayCheck {
+public:
+    DisplayCheck();
+    ~DisplayCheck();
+    DisplayCheck(const DisplayCheck&) = delete;
+    DisplayCheck& operator=(const DisplayCheck&) = delete;
+};
+
+// The display the program tries to open, in words: "X11 display \":0\"" and the like.
+std::string displayInWords(std::string_view platform, std::string_view waylandDisplay, std::string_view x11Display);
 
 } // namespace tessaly

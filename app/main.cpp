@@ -20,12 +20,16 @@
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char* argv[])
 {
     if (const auto status = tessaly::answerCommandLine(argc, argv))
         return *status;
     tessaly::preferXWayland(argc, argv);
+    auto display = std::make_unique<tessaly::DisplayCheck>();
     QApplication app(argc, argv);
+    display.reset();
     tessaly::applyHouseFonts(app);
     tessaly::installScreenAccessibility();
     app.setWindowIcon(tessaly::pictureIcon(QStringLiteral(":/assets/tessaly-icon.png")));

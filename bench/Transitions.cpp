@@ -79,7 +79,7 @@ public:
 // Nothing is printed while screen changes are timed.
 class NoPrinters final : public PrintSystem {
 public:
-    Destination findDefault() override { return {}; }
+    Destination findDefault(const Deadline&) override { return {}; }
     std::unique_ptr<PrintJob> jobFor(const Destination&) override { return nullptr; }
 };
 

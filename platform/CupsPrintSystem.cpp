@@ -7,15 +7,16 @@
 #include <cups/cups.h>
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace tessaly {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// How long one exchange with the scheduler may take: the whole look-up, or the whole job.
-constexpr auto kExchangeTime = std::chrono::milliseconds(Printing::kAnswerTimeoutMs - 1500);
+// How long withdrawing a job that could not be sent whole may take.
+constexpr std::chrono::milliseconds kWithdrawTime{2000};
+// How much of a document goes to the scheduler between two looks at the deadline.
+constexpr qsizetype kChunk = 64 * 1024;
 
 // The parts of libcups in use, found in the library once, on first use.
 struct Cups {
@@ -71,14 +72,17 @@ const Cups& cups()
     return library;
 }
 
-// A connection to the scheduler whose every wait ends at the deadline.
+// A connection to the scheduler whose every wait ends once the deadline has passed.
 class Connection {
 public:
-    Connection() : deadline_(Clock::now() + kExchangeTime)
+    explicit Connection(const Deadline& deadline) : deadline_(deadline)
     {
         const Cups& c = cups();
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(kExchangeTime).count();
-        http_ = c.connect(c.server(), c.port(), nullptr, AF_UNSPEC, c.encryption(), 1, static_cast<int>(left), nullptr);
+        // libcups waits for ever on a time of 0.
+        if (deadline.passed())
+            return;
+        http_ = c.connect(c.server(), c.port(), nullptr, AF_UNSPEC, c.encryption(), 1,
+                          static_cast<int>(deadline.left().count()), nullptr);
         if (http_)
             c.setTimeout(http_, 0.25, &Connection::stillWaiting, this);
     }
@@ -98,11 +102,11 @@ private:
     static int stillWaiting(http_t*, void* data)
     {
         auto* connection = static_cast<Connection*>(data);
-        connection->gaveUp_ = Clock::now() >= connection->deadline_;
+        connection->gaveUp_ = connection->deadline_.passed();
         return connection->gaveUp_ ? 0 : 1;
     }
 
-    Clock::time_point deadline_;
+    const Deadline& deadline_;
     http_t* http_ = nullptr;
     bool gaveUp_ = false;
 };
@@ -132,47 +136,66 @@ public:
     std::unique_ptr<PrinterPage> StartDoc(const QString& title) override { return pdf_.StartDoc(title); }
     bool drawnOnAnyThread() const override { return true; }
 
-    bool send() override
+    bool send(Deadline& deadline) override
     {
-        const Cups& c = cups();
-        const Connection connection;
-        if (!connection.http())
-            return false;
         for (const auto& document : pdf_.documents()) {
-            const QByteArray title = document.title.toUtf8();
-            // The scheduler answers with the number of the job it accepted, or 0.
-            const int job = c.createJob(connection.http(), queue_.constData(), title.constData(), 0, nullptr);
-            if (job <= 0)
+            if (!sendOne(deadline, document))
                 return false;
-            const bool sent =
-                c.startDocument(connection.http(), queue_.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
-                    == HTTP_STATUS_CONTINUE
-                && c.writeRequestData(connection.http(), document.pdf.constData(),
-                                      static_cast<size_t>(document.pdf.size()))
-                    == HTTP_STATUS_CONTINUE
-                && c.finishDocument(connection.http(), queue_.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
-            if (!sent) {
-                c.cancelJob(connection.http(), queue_.constData(), job, 0);
-                return false;
-            }
         }
         return true;
     }
 
 private:
+    bool sendOne(Deadline& deadline, const PdfPrinter::Document& document)
+    {
+        const Cups& c = cups();
+        int job = 0;
+        {
+            const Connection connection(deadline);
+            if (!connection.http())
+                return false;
+            const QByteArray title = document.title.toUtf8();
+            // The scheduler answers with the number of the job it accepted, or 0.
+            job = c.createJob(connection.http(), queue_.constData(), title.constData(), 0, nullptr);
+            if (job <= 0)
+                return false;
+            bool sent = !deadline.passed()
+                && c.startDocument(connection.http(), queue_.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
+                    == HTTP_STATUS_CONTINUE;
+            // Sent piece by piece: a slow line that keeps taking data is not a silent one.
+            for (qsizetype at = 0; sent && at < document.pdf.size(); at += kChunk) {
+                const auto piece = std::min(kChunk, document.pdf.size() - at);
+                sent = !deadline.passed()
+                    && c.writeRequestData(connection.http(), document.pdf.constData() + at, static_cast<size_t>(piece))
+                        == HTTP_STATUS_CONTINUE;
+                if (sent)
+                    deadline.heardFrom();
+            }
+            if (sent && c.finishDocument(connection.http(), queue_.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE)
+                return true;
+        }
+        // A job begun and not sent whole is withdrawn, over a connection of its own: the one
+        // above may have been cut off in the middle of a request.
+        const Deadline withdrawing(kWithdrawTime);
+        const Connection connection(withdrawing);
+        if (connection.http())
+            c.cancelJob(connection.http(), queue_.constData(), job, 1);
+        return false;
+    }
+
     QByteArray queue_;
     PdfPrinter pdf_;
 };
 
 } // namespace
 
-Destination CupsPrintSystem::findDefault()
+Destination CupsPrintSystem::findDefault(const Deadline& deadline)
 {
     const Cups& c = cups();
     // Without libcups or a scheduler to talk to, this system has no printer at all.
     if (!c.loaded)
         return {};
-    const Connection connection;
+    const Connection connection(deadline);
     if (!connection.http())
         return {};
     cups_dest_t* destination = c.namedDest(connection.http(), nullptr, nullptr);

@@ -8,10 +8,10 @@ namespace tessaly {
 // session that never prints never maps it. Jobs are drawn into PDFs in memory and streamed
 // to the scheduler, so no file is left behind when the program ends on the way; the job
 // number the scheduler answers with tells whether it took the job. Every exchange gives up
-// after a few seconds when the scheduler does not answer.
+// once the printout's deadline has passed, and a job not sent whole is withdrawn.
 class CupsPrintSystem final : public PrintSystem {
 public:
-    Destination findDefault() override;
+    Destination findDefault(const Deadline& deadline) override;
     std::unique_ptr<PrintJob> jobFor(const Destination& destination) override;
 };
 

@@ -14,6 +14,7 @@ enum class MessageKind {
     MissedQuestion, // OK, no icon, "Corvane Tessaly"
     PrintFailure, // OK, question mark, "Corvane Tessaly"
     Notice, // OK, no icon, titled with the application title "Tessaly"
+    SaveFailure, // OK, warning sign, "Corvane Tessaly": a printout kept as a PDF could not be written
 };
 
 // Modal boxes, kept behind an interface so the rules can be exercised without a

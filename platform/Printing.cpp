@@ -4,17 +4,22 @@
 #include "PdfPrinter.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
-#include <mutex>
-#include <thread>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
 
 namespace tessaly {
 namespace {
+
+using namespace std::chrono;
 
 // Where the save box first points: the person's documents, or home where there are none.
 QString proposedPath(const QString& fileName)
@@ -25,10 +30,28 @@ QString proposedPath(const QString& fileName)
     return QDir(folder).filePath(fileName);
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
+// Writes the file whole or not at all: an existing file stays as it was unless every byte of
+// the new one reached the disk. The empty text, or why it could not be written.
+QString writeWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // The system's own words for a write that failed (a full disk, say) are read at once:
+    // Qt's are vaguer, and withdrawing the file changes errno.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int error = errno;
+        return error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : file.errorString();
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+Deadline::Clock::rep ticksFromNow(milliseconds span)
+{
+    return (Deadline::Clock::now() + span).time_since_epoch().count();
 }
 
 } // namespace
@@ -39,110 +62,209 @@ QPageSize localPaper()
                                                                                         : QPageSize::A4);
 }
 
+Deadline::Deadline(milliseconds silence)
+    : silence_(silence), expires_(ticksFromNow(silence)), latest_(std::numeric_limits<Clock::rep>::max())
+{
+}
+
+void Deadline::heardFrom()
+{
+    // Once passed, it stays passed: the printout has been given up by then.
+    if (!passed())
+        expires_ = std::min(ticksFromNow(silence_), latest_.load());
+}
+
+void Deadline::shortenTo(milliseconds most)
+{
+    const auto latest = ticksFromNow(most);
+    latest_ = std::min(latest_.load(), latest);
+    auto current = expires_.load();
+    while (latest < current && !expires_.compare_exchange_weak(current, latest)) {
+    }
+}
+
+void Deadline::cancel() { cancelled_ = true; }
+
+bool Deadline::passed() const { return cancelled_ || Clock::now().time_since_epoch().count() >= expires_; }
+
+milliseconds Deadline::left() const
+{
+    if (cancelled_)
+        return milliseconds::zero();
+    const auto now = Clock::now().time_since_epoch().count();
+    const auto expires = expires_.load();
+    return expires <= now ? milliseconds::zero()
+                          : duration_cast<milliseconds>(Clock::duration(expires - now)) + milliseconds(1);
+}
+
 struct Printing::Request {
+    Request(Printout p, Done d, QWidget* w, milliseconds silence)
+        : printout(std::move(p)), done(std::move(d)), parent(w), deadline(std::make_shared<Deadline>(silence))
+    {
+    }
+
     Printout printout;
     Done done;
     QPointer<QWidget> parent;
-    Destination destination; // written by the worker that looks it up, read once it has answered
-    QPointer<QTimer> deadline; // runs while a worker's answer is awaited; UI thread only
+    // Shared with the worker that talks to the print system for this printout.
+    std::shared_ptr<Deadline> deadline;
+    // Written by the worker that looks it up, read once it has answered.
+    Destination destination;
+    std::shared_ptr<PrintJob> job;
+    QTimer watcher; // the deadline as the UI thread sees it
     bool finished = false;
 };
 
-// Where workers post their answers; closed when the Printing object goes.
-struct Printing::Mailbox {
-    std::mutex mutex;
-    QObject* receiver = nullptr;
-};
-
-Printing::Printing(std::shared_ptr<PrintSystem> system, Dialogs& dialogs, int answerTimeoutMs)
-    : system_(std::move(system)), dialogs_(dialogs), answerTimeoutMs_(answerTimeoutMs),
-      mailbox_(std::make_shared<Mailbox>())
+Printing::Printing(std::shared_ptr<PrintSystem> system, Dialogs& dialogs, milliseconds silence, milliseconds graceAtEnd)
+    : system_(std::move(system)), dialogs_(dialogs), silence_(silence), graceAtEnd_(graceAtEnd)
 {
-    mailbox_->receiver = this;
+    // A print system that does not answer holds a thread until the deadline: keep enough for a
+    // few presses meanwhile.
+    pool_.setMaxThreadCount(4);
 }
 
 Printing::~Printing()
 {
-    const std::lock_guard lock(mailbox_->mutex);
-    mailbox_->receiver = nullptr;
+    closing_ = true;
+    // What the person pressed for still has a short while to reach the print system whole.
+    for (const auto& request : requests_)
+        request->deadline->shortenTo(graceAtEnd_);
+    QEventLoop loop;
+    while (!requests_.empty()) {
+        const auto soonest = std::min_element(requests_.begin(), requests_.end(), [](const auto& a, const auto& b) {
+            return a->deadline->left() < b->deadline->left();
+        });
+        if ((*soonest)->deadline->passed()) {
+            finish(*soonest, PrintOutcome::Failed);
+            continue;
+        }
+        loop.processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20);
+    }
+    // The workers see their cancelled deadlines, withdraw what they had begun and end; none
+    // outlives this object, so none touches Qt once the program is on its way out.
+    pool_.waitForDone();
 }
 
 void Printing::print(QWidget* parent, Printout printout, Done done)
 {
-    if (onTheirWay_.contains(printout.fileName))
-        return;
-    onTheirWay_.insert(printout.fileName);
-    auto request = std::make_shared<Request>();
-    request->printout = std::move(printout);
-    request->done = std::move(done);
-    request->parent = parent;
-    request->deadline = new QTimer(this);
-    request->deadline->setSingleShot(true);
-    // The timer reaches its request only through a weak link: it must not keep it alive.
-    connect(request->deadline, &QTimer::timeout, this, [this, weak = std::weak_ptr<Request>(request)] {
-        if (const auto late = weak.lock())
-            finish(late, PrintOutcome::Failed);
-    });
+    auto request = std::make_shared<Request>(std::move(printout), std::move(done), parent, silence_);
+    requests_.push_back(request);
+    watch(request);
     inBackground(
         request,
-        [system = system_, request] {
-            request->destination = system->findDefault();
+        [system = system_, request, deadline = request->deadline] {
+            request->destination = system->findDefault(*deadline);
             return true;
         },
-        [this, request](bool) { found(request, request->destination); });
+        [this, request](bool) { found(request); });
 }
 
-void Printing::found(const std::shared_ptr<Request>& request, const Destination& destination)
+void Printing::watch(const std::shared_ptr<Request>& request)
 {
-    std::function<bool()> sending;
-    switch (destination.kind) {
+    request->watcher.setSingleShot(true);
+    // The timer belongs to the request: it must not keep it alive.
+    connect(&request->watcher, &QTimer::timeout, this, [this, weak = std::weak_ptr<Request>(request)] {
+        const auto late = weak.lock();
+        if (!late)
+            return;
+        if (late->deadline->passed())
+            finish(late, PrintOutcome::Failed);
+        else
+            late->watcher.start(late->deadline->left());
+    });
+    request->watcher.start(request->deadline->left());
+}
+
+void Printing::found(const std::shared_ptr<Request>& request)
+{
+    switch (request->destination.kind) {
     case Destination::Kind::Unanswered:
         finish(request, PrintOutcome::Failed);
         return;
     case Destination::Kind::None: {
-        // The screen that asked is gone (New discarded it): nobody is left to choose a file.
-        if (!request->parent) {
+        // No print system is waited for any more: the person takes the time they need.
+        request->watcher.stop();
+        // The screen that asked is gone (New or Exit discarded it): nobody is left to choose a file.
+        if (!request->parent || closing_) {
             finish(request, PrintOutcome::Cancelled);
             return;
         }
-        const QString path = dialogs_.saveFileName(request->parent, proposedPath(request->printout.fileName));
-        if (path.isEmpty()) {
-            finish(request, PrintOutcome::Cancelled);
+        const QString proposal = proposedPath(request->printout.fileName);
+        if (request->printout.picturesOnly) {
+            keepInFile(request, {}, proposal);
             return;
         }
-        std::function<bool()> keep = [path, paper = localPaper(), draw = request->printout.draw] {
-            PdfPrinter pdf(paper, PdfPrinter::Layout::OnePdf);
-            return draw(pdf) && pdf.finish() && writeFile(path, pdf.documents().front().pdf);
-        };
-        if (!request->printout.picturesOnly) {
-            // Drawn here, where the screens are; only the writing goes to the worker.
-            PdfPrinter pdf(localPaper(), PdfPrinter::Layout::OnePdf);
-            if (!request->printout.draw(pdf) || !pdf.finish()) {
+        // Drawn here, where the screens are.
+        PdfPrinter pdf(localPaper(), PdfPrinter::Layout::OnePdf);
+        if (!request->printout.draw(pdf) || !pdf.finish()) {
+            finish(request, PrintOutcome::Failed);
+            return;
+        }
+        keepInFile(request, pdf.documents().front().pdf, proposal);
+        return;
+    }
+    case Destination::Kind::Printer:
+        sendToPrinter(request);
+        return;
+    }
+}
+
+void Printing::keepInFile(const std::shared_ptr<Request>& request, QByteArray pdf, const QString& proposal)
+{
+    const QString path = request->parent ? dialogs_.saveFileName(request->parent, proposal) : QString();
+    if (path.isEmpty()) {
+        finish(request, PrintOutcome::Cancelled);
+        return;
+    }
+    auto failure = std::make_shared<QString>();
+    inBackground(
+        request,
+        [failure, path, pdf, draw = request->printout.draw] {
+            QByteArray bytes = pdf;
+            if (bytes.isEmpty()) {
+                PdfPrinter printer(localPaper(), PdfPrinter::Layout::OnePdf);
+                if (!draw(printer) || !printer.finish())
+                    return false;
+                bytes = printer.documents().front().pdf;
+            }
+            *failure = writeWhole(path, bytes);
+            return failure->isEmpty();
+        },
+        [this, request, failure, path, pdf](bool written) {
+            if (written) {
+                finish(request, PrintOutcome::Printed);
+                return;
+            }
+            if (failure->isEmpty() || !request->parent) {
                 finish(request, PrintOutcome::Failed);
                 return;
             }
-            keep = [path, bytes = pdf.documents().front().pdf] { return writeFile(path, bytes); };
-        }
-        sending = std::move(keep);
-        break;
+            // Nothing is lost: the person hears why and chooses again, from where they were.
+            dialogs_.inform(request->parent, MessageKind::SaveFailure,
+                            QStringLiteral("The printout could not be saved as %1: %2")
+                                .arg(QDir::toNativeSeparators(path), *failure));
+            keepInFile(request, pdf, path);
+        });
+}
+
+void Printing::sendToPrinter(const std::shared_ptr<Request>& request)
+{
+    request->job = system_->jobFor(request->destination);
+    if (!request->job) {
+        finish(request, PrintOutcome::Failed);
+        return;
     }
-    case Destination::Kind::Printer: {
-        std::shared_ptr<PrintJob> job = system_->jobFor(destination);
-        if (!job) {
+    std::function<bool()> sending;
+    if (request->printout.picturesOnly && request->job->drawnOnAnyThread()) {
+        sending = [job = request->job, deadline = request->deadline, draw = request->printout.draw] {
+            return !deadline->passed() && draw(*job) && job->send(*deadline);
+        };
+    } else {
+        if (!request->printout.draw(*request->job)) {
             finish(request, PrintOutcome::Failed);
             return;
         }
-        if (request->printout.picturesOnly && job->drawnOnAnyThread()) {
-            sending = [job, draw = request->printout.draw] { return draw(*job) && job->send(); };
-            break;
-        }
-        if (!request->printout.draw(*job)) {
-            finish(request, PrintOutcome::Failed);
-            return;
-        }
-        sending = [job] { return job->send(); };
-        break;
-    }
+        sending = [job = request->job, deadline = request->deadline] { return job->send(*deadline); };
     }
     inBackground(request, std::move(sending),
                  [this, request](bool sent) { finish(request, sent ? PrintOutcome::Printed : PrintOutcome::Failed); });
@@ -153,32 +275,54 @@ void Printing::finish(const std::shared_ptr<Request>& request, PrintOutcome outc
     if (request->finished)
         return;
     request->finished = true;
-    delete request->deadline;
-    onTheirWay_.remove(request->printout.fileName);
+    request->watcher.stop();
+    // A worker still busy for it gives up at once, and withdraws what it began.
+    request->deadline->cancel();
+    std::erase(requests_, request);
     request->done(outcome);
 }
 
 void Printing::inBackground(const std::shared_ptr<Request>& request, std::function<bool()> work,
                             std::function<void(bool)> then)
 {
-    request->deadline->start(answerTimeoutMs_);
-    // An answer that comes after the deadline finds the request finished.
-    auto answer = [request, then = std::move(then)](bool result) {
-        if (request->finished)
-            return;
-        request->deadline->stop();
-        then(result);
-    };
-    std::thread([mailbox = mailbox_, work = std::move(work), answer = std::move(answer)]() mutable {
+    // What the work holds goes back with the answer, to end on the UI thread where it was made.
+    auto task = [this, request, work = std::move(work), then = std::move(then)]() mutable {
         const bool result = work();
-        const std::lock_guard lock(mailbox->mutex);
-        // What the work holds (a job and its documents) goes back with the answer, to end on
-        // the UI thread where it was made.
-        if (mailbox->receiver)
-            QMetaObject::invokeMethod(
-                mailbox->receiver, [answer = std::move(answer), work = std::move(work), result] { answer(result); },
-                Qt::QueuedConnection);
-    }).detach();
+        const std::lock_guard lock(mutex_);
+        // Everything the task holds moves into the answer: the request must end on the UI thread.
+        answers_.push_back([request = std::move(request), then = std::move(then), work = std::move(work), result] {
+            // An answer that comes after the deadline finds the request finished.
+            if (!request->finished)
+                then(result);
+        });
+        QMetaObject::invokeMethod(this, "takeAnswers", Qt::QueuedConnection);
+    };
+    {
+        const std::lock_guard lock(mutex_);
+        work_.push_back(std::move(task));
+    }
+    // The pool's threads take the work through our own lock, so that what passes between the
+    // threads is guarded where the thread sanitizer can see it.
+    pool_.start([this] {
+        std::function<void()> next;
+        {
+            const std::lock_guard lock(mutex_);
+            next = std::move(work_.front());
+            work_.pop_front();
+        }
+        next();
+    });
+}
+
+void Printing::takeAnswers()
+{
+    std::vector<std::function<void()>> answers;
+    {
+        const std::lock_guard lock(mutex_);
+        answers.swap(answers_);
+    }
+    for (auto& answer : answers)
+        answer();
 }
 
 } // namespace tessaly

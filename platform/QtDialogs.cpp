@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 
 #include <limits>
 
@@ -19,6 +20,8 @@ QMessageBox::Icon iconOf(MessageKind kind)
     case MessageKind::WordDefinition:
     case MessageKind::PrintFailure:
         return QMessageBox::Question;
+    case MessageKind::SaveFailure:
+        return QMessageBox::Warning;
     default:
         return QMessageBox::NoIcon;
     }
@@ -30,6 +33,16 @@ QString titleOf(MessageKind kind)
 }
 
 } // namespace
+
+QtDialogs::QtDialogs()
+{
+#ifndef Q_OS_WIN
+    // The save box keeps its history and folders in Qt's own settings file, which the person
+    // never chose to have. Pointed below a file, the settings can be neither read nor written:
+    // the box keeps what it knows in memory for this run only.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null/tessaly"));
+#endif
+}
 
 bool QtDialogs::ask(QWidget* parent, const QString& text)
 {

@@ -36,7 +36,7 @@ public:
         });
     }
 
-    bool send() override { return handedOver_; }
+    bool send(Deadline&) override { return handedOver_; }
     // Qt's Windows print engine is kept to the UI thread.
     bool drawnOnAnyThread() const override { return false; }
 
@@ -53,7 +53,7 @@ private:
 
 } // namespace
 
-Destination WindowsPrintSystem::findDefault()
+Destination WindowsPrintSystem::findDefault(const Deadline&)
 {
     DWORD length = 0;
     GetDefaultPrinterW(nullptr, &length);

@@ -8,7 +8,7 @@ namespace tessaly {
 // Qt's Windows print engine, which hands each to the spooler as its painter ends.
 class WindowsPrintSystem final : public PrintSystem {
 public:
-    Destination findDefault() override;
+    Destination findDefault(const Deadline& deadline) override;
     std::unique_ptr<PrintJob> jobFor(const Destination& destination) override;
 };
 

@@ -16,6 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <memory>
+#include <thread>
+#ifndef Q_OS_WIN
+#include <sys/resource.h>
+#endif
+
 using namespace tessaly;
 using namespace tessaly::testing;
 using enum ScreenId;
@@ -318,21 +325,51 @@ TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
     print(Intro, "Command4");
     EXPECT_EQ(QString::fromLatin1(fileBytes(paper)).count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 2);
 
-    // A file that cannot be written is a failed printout.
+    // A file that cannot be written is said so, with why, and the box comes again.
     arriveAt(quiz);
-    dialogs.expectSaveFile("Tessaly questionnaire 1.pdf", dir.filePath("no/such/folder/quiz.pdf"));
-    dialogs.expectMessage(MessageKind::PrintFailure, "You can not Print the Tessaly at this time!");
+    const QString missing = dir.filePath("no/such/folder/quiz.pdf");
+    dialogs.expectSaveFile("Tessaly questionnaire 1.pdf", missing);
+    dialogs.expectMessage(MessageKind::SaveFailure,
+                          "The printout could not be saved as " + missing + ": No such file or directory");
+    dialogs.expectSaveFile("quiz.pdf", "");
     print(quiz, "mnuprint");
+    EXPECT_FALSE(QFileInfo::exists(missing));
+
+#ifndef Q_OS_WIN
+    // A disk that fills up on the way leaves the earlier file whole, and no part of the new one.
+    const QString earlier = dir.filePath("earlier.pdf");
+    {
+        QFile file(earlier);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("%PDF-earlier") == 12);
+    }
+    rlimit unlimited{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    const rlimit nearlyFull{16 * 1024, unlimited.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &nearlyFull), 0);
+    arriveAt(Intro);
+    dialogs.expectSaveFile("Tessaly paper version.pdf", earlier);
+    dialogs.expectMessage(MessageKind::SaveFailure,
+                          "The printout could not be saved as " + earlier + ": File too large");
+    dialogs.expectSaveFile("earlier.pdf", "");
+    print(Intro, "Command4");
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_EQ(fileBytes(earlier), "%PDF-earlier");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"earlier.pdf", "mine.pdf", "paper.pdf"}));
+#endif
 }
 
-TEST_F(Printouts, TheScreensGoOnWhileAPrintoutIsOnItsWayAndASecondPressIsNotASecondCopy)
+TEST_F(Printouts, TheScreensGoOnWhileAPrintoutIsOnItsWayAndEveryPressIsAPrintout)
 {
-    arriveAt(Intro);
+    session.setUserName("Ann");
+    arriveAt(Graph1);
     printSystem->hold();
+    // The button and the menu item of one printout, and one button twice on another screen.
+    click(Graph1, "Command3");
+    trigger(Graph1, "Print");
+    arriveAt(Intro);
     click(Intro, "Command4");
     click(Intro, "Command4");
-    // Another printout may start meanwhile, and the screens still move.
-    trigger(Intro, "prtform");
     EXPECT_FALSE(printing.idle());
     dialogs.expectInput("Please enter your name", "Corvane Tessaly", "Ann");
     click(Intro, "Command1");
@@ -340,9 +377,17 @@ TEST_F(Printouts, TheScreensGoOnWhileAPrintoutIsOnItsWayAndASecondPressIsNotASec
     EXPECT_TRUE(printer.documents.empty());
     printSystem->release();
     finishPrinting();
-    ASSERT_EQ(printer.documents.size(), 3u);
-    EXPECT_EQ(printSystem->lookUps, 2);
-    EXPECT_EQ(printSystem->sends, 2);
+    EXPECT_EQ(printSystem->lookUps, 4);
+    EXPECT_EQ(printSystem->sends, 4);
+    ASSERT_EQ(printer.documents.size(), 6u);
+    int paperSheets = 0;
+    int values = 0;
+    for (const auto& document : printer.documents) {
+        paperSheets += document.operations.front().startsWith("picture:") ? 1 : 0;
+        values += document.operations.contains("line:START to Understand Ann") ? 1 : 0;
+    }
+    EXPECT_EQ(paperSheets, 4);
+    EXPECT_EQ(values, 2);
 }
 
 TEST_F(Printouts, APrintSystemThatDoesNotAnswerEndsInTheFailureBox)
@@ -351,7 +396,7 @@ TEST_F(Printouts, APrintSystemThatDoesNotAnswerEndsInTheFailureBox)
     printSystem->hold();
     trigger(quiz, "mnuprint");
     dialogs.expectMessage(MessageKind::PrintFailure, "You can not Print the Tessaly at this time!");
-    QDeadlineTimer deadline(tessaly::Printing::kAnswerTimeoutMs + 5000);
+    QDeadlineTimer deadline(std::chrono::milliseconds(Printing::kSilence).count() + 5000);
     while (dialogs.shown().isEmpty() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_TRUE(printing.idle());
@@ -360,4 +405,119 @@ TEST_F(Printouts, APrintSystemThatDoesNotAnswerEndsInTheFailureBox)
     QTest::qWait(200);
     EXPECT_TRUE(printer.documents.empty());
     EXPECT_EQ(printSystem->sends, 0);
+}
+
+namespace {
+
+// A printout on its way when the program ends: the step the print system is in then.
+enum class Step { LookUp, Drawing, Sending };
+
+struct EndCase {
+    const char* printout;
+    Step step;
+};
+
+Printout printoutNamed(const std::string& name)
+{
+    if (name == "paper version")
+        return {"paper.pdf", [](Printer& p) { return printPaperVersion(p); }, true};
+    if (name == "text")
+        return {"text.pdf", [](Printer& p) { return printDescription(p, *StyleLibrary::byScreen("redblue")); }};
+    return {"values.pdf", [](Printer& p) { return printValues(p, "Ann", {"10", "5", "3", "2"}); }};
+}
+
+// Waits for a worker; with `answering`, the UI thread takes the workers' answers meanwhile.
+template <typename Condition>
+void waitUntil(Condition condition, bool answering)
+{
+    QDeadlineTimer deadline(10000);
+    while (!condition() && !deadline.hasExpired()) {
+        if (answering)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_TRUE(condition());
+}
+
+} // namespace
+
+// The program ends (Exit, a frame closed) while printouts are on their way: each gets a short
+// while to reach the print system whole, and what cannot is withdrawn; no worker outlives the
+// printing, and every printout is told its end once.
+TEST(PrintingAtTheEnd, EveryPrintoutEndsWholeOrWithdrawnAndNoWorkerOutlivesIt)
+{
+    const EndCase cases[] = {
+        {"paper version", Step::LookUp}, {"paper version", Step::Drawing}, {"paper version", Step::Sending},
+        {"text", Step::LookUp},          {"text", Step::Drawing},          {"text", Step::Sending},
+        {"values", Step::LookUp},        {"values", Step::Drawing},        {"values", Step::Sending},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.printout) + " in step " + std::to_string(static_cast<int>(c.step)));
+        const auto system = std::make_shared<FakePrintSystem>();
+        system->drawsOnWorker = true;
+        system->drawingTakes = 150;
+        ScriptedDialogs dialogs;
+        std::vector<PrintOutcome> outcomes;
+        // Enough for a drawn printout to go out, short for one the print system keeps waiting.
+        const auto grace = std::chrono::milliseconds(c.step == Step::Drawing ? 5000 : 300);
+        auto printing = std::make_unique<Printing>(system, dialogs, std::chrono::seconds(30), grace);
+        if (c.step == Step::LookUp)
+            system->hold();
+        if (c.step == Step::Sending)
+            system->holdSending();
+        printing->print(nullptr, printoutNamed(c.printout), [&](PrintOutcome o) { outcomes.push_back(o); });
+        const bool pictures = std::string(c.printout) == "paper version";
+        switch (c.step) {
+        case Step::LookUp:
+            waitUntil([&] { return system->lookUpDeadline.load() != nullptr; }, false);
+            break;
+        case Step::Drawing:
+            // Pictures are drawn on the worker; text is drawn here once the look-up's answer is
+            // taken, which the end of the printing then does.
+            waitUntil([&] { return pictures ? system->drawingsStarted > 0 : system->lookUps > 0; }, pictures);
+            break;
+        case Step::Sending:
+            waitUntil([&] { return system->sendsBegun > 0; }, true);
+            break;
+        }
+        printing.reset();
+
+        ASSERT_EQ(outcomes.size(), 1u);
+        EXPECT_EQ(system->sendsBegun, system->sends + system->withdrawn);
+        if (c.step == Step::Drawing) {
+            // Pressed for, and nothing in its way: it reaches the print system whole.
+            EXPECT_EQ(outcomes.front(), PrintOutcome::Printed);
+            EXPECT_EQ(system->sends, 1);
+        } else {
+            EXPECT_EQ(outcomes.front(), PrintOutcome::Failed);
+            EXPECT_EQ(system->sends, 0);
+            EXPECT_EQ(system->withdrawn, c.step == Step::Sending ? 1 : 0);
+        }
+        dialogs.verify();
+    }
+}
+
+TEST(PrintingAtTheEnd, OnlySilenceRunsOutTheDeadlineAndItSpansTheWholePrintout)
+{
+    const auto system = std::make_shared<FakePrintSystem>();
+    ScriptedDialogs dialogs;
+    Printing printing(system, dialogs, std::chrono::milliseconds(150));
+    // A slow line: the job takes four times the silence allowed, but the scheduler keeps
+    // taking data.
+    system->trickles = 12;
+    system->trickleEvery = 50;
+    std::vector<PrintOutcome> outcomes;
+    printing.print(nullptr, printoutNamed("values"), [&](PrintOutcome o) { outcomes.push_back(o); });
+    finishPrinting(printing);
+    EXPECT_EQ(outcomes, std::vector<PrintOutcome>{PrintOutcome::Printed});
+    // One deadline for the look-up and the sending: a slow look-up leaves the sending less time.
+    EXPECT_EQ(system->lookUpDeadline.load(), system->sendDeadline.load());
+
+    // The cut at the program's end holds whatever the print system does meanwhile.
+    Deadline deadline(std::chrono::seconds(30));
+    deadline.shortenTo(std::chrono::milliseconds(0));
+    deadline.heardFrom();
+    EXPECT_TRUE(deadline.passed());
+    EXPECT_EQ(deadline.left().count(), 0);
 }
