@@ -31,12 +31,22 @@ def window_geometry(title):
     return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
 
+def settled_geometry(title):
+    """The window's place once it has stopped moving into it."""
+    def probe():
+        before = window_geometry(title)
+        time.sleep(0.15)
+        return before if window_geometry(title) == before else None
+
+    return wait_until(f"{title!r} to settle", probe)
+
+
 def inside_screen(x, y, w, h):
     return x >= 0 and y >= 0 and x + w <= SCREEN[0] and y + h <= SCREEN[1]
 
 
-def in_view(control, window):
-    """The whole control on the screen and within its window."""
+def in_view(control):
+    """The whole control on the screen and within the window of Part I."""
     x, y, w, h = extents(control)
     left, top = on_screen(x, y)
     right, bottom = on_screen(x + w, y + h)
@@ -45,8 +55,8 @@ def in_view(control, window):
         and right <= wx + ww and bottom <= wy + wh
 
 
-def wheel(window, button, times):
-    """Turns the mouse wheel over the middle of a window: 4 up, 5 down."""
+def wheel(button, times):
+    """Turns the mouse wheel over the middle of Part I: 4 up, 5 down."""
     x, y, w, h = window_geometry(TITLE)
     xdo("mousemove", x + w // 2, y + h // 2)
     for _ in range(times):
@@ -67,25 +77,25 @@ def next_to_part_two_with_the_mouse_and_the_keyboard(app):
     app.wait_titles([TITLE])
     quiz = app.window(TITLE)
     next_button = app.control(quiz, "push button", "Next to Part II")
-    time.sleep(0.3)
-    check(inside_screen(*window_geometry(TITLE)), f"Part I at {window_geometry(TITLE)} on a {SIZE} screen")
+    place = settled_geometry(TITLE)
+    check(inside_screen(*place), f"Part I at {place} on a {SIZE} screen")
     shot("quiz")
 
     # The mouse: the wheel brings the button into view, a click presses it.
-    wheel(quiz, 5, 3)
-    wait_until("Next to Part II in view", lambda: in_view(next_button, quiz))
+    wheel(5, 3)
+    wait_until("Next to Part II in view", lambda: in_view(next_button))
     shot("quiz-scrolled")
     app.click(next_button)
     app.answer(TITLE, MISSED.format("Most"), "OK")
 
     # The keyboard: from box 1's first word, back round to the last control of the screen.
-    wheel(quiz, 4, 3)
+    wheel(4, 3)
     first = next(r for r in descendants(quiz, "radio button") if r.description == "Box 1, Most like me")
     app.click(first)
     wait_until("box 1 marked", lambda: checked(first))
     xdo("key", "shift+Tab")
     wait_until("Next to Part II in view with the focus", lambda: next_button.getState().contains(
-        pyatspi.STATE_FOCUSED) and in_view(next_button, quiz))
+        pyatspi.STATE_FOCUSED) and in_view(next_button))
     xdo("key", "Return")
     app.answer(TITLE, MISSED.format("Least"), "OK")
 
@@ -94,8 +104,8 @@ def next_to_part_two_with_the_mouse_and_the_keyboard(app):
     xdo("key", "Return")
     wait_until("Part II", lambda: next(
         (w for t, w in app.windows() if t == TITLE and descendants(w, "push button", "Next to Strength Circle")), None))
-    time.sleep(0.3)
-    check(inside_screen(*window_geometry(TITLE)), f"Part II at {window_geometry(TITLE)} on a {SIZE} screen")
+    place = settled_geometry(TITLE)
+    check(inside_screen(*place), f"Part II at {place} on a {SIZE} screen")
     shot("quiz2")
 
 
