@@ -8,28 +8,44 @@
 #include "Shell.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace tessaly {
 
 ScreenWindow::ScreenWindow(ScreenId id, Shell& shell)
-    : id_(id), shell_(shell), client_(new QWidget(this)), form_(client_)
+    : id_(id), shell_(shell), viewport_(new QScrollArea(this)), client_(new QWidget(viewport_)), form_(client_)
 {
     const auto& info = screenInfo(id);
     setWindowTitle(titleOf(id));
     // The client area keeps its size and its controls their places whatever the frame's size;
-    // a sizable window made smaller just shows less of it.
-    auto* viewport = new QWidget(this);
-    viewport->setObjectName(QStringLiteral("viewport"));
-    setCentralWidget(viewport);
-    client_->setParent(viewport);
+    // a window smaller than it, made so by the person or by a small screen, scrolls. Where all
+    // of it is on view the scroll area shows nothing of its own, and takes no focus.
+    viewport_->setObjectName(QStringLiteral("viewport"));
+    viewport_->setFrameShape(QFrame::NoFrame);
+    viewport_->setFocusPolicy(Qt::NoFocus);
+    setCentralWidget(viewport_);
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(clientSize(id));
+    // Sized before it takes the client area, the scroll area does not start with scroll bars
+    // that it would only take away once the window has been shown.
+    viewport_->resize(clientSize(id));
+    viewport_->setWidget(client_);
+    // Tab brings its control into view by itself; the arrow keys in a column of circles, a
+    // screen reader and a mnemonic move the focus too, and the control they reach must be seen.
+    // A control clicked half in view stays where it is under the mouse until the click is done.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && client_->isAncestorOf(now) && QGuiApplication::mouseButtons() == Qt::NoButton)
+            viewport_->ensureWidgetVisible(now);
+    });
 
     paintBackground(*this, Qt::white);
     client_->setAutoFillBackground(true);
@@ -67,6 +83,17 @@ void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<Me
 }
 
 namespace {
+
+// The size of a window's client area and menu bar within `room`: all they want where it fits.
+// Otherwise as much as fits, and a scroll bar along the edge that is cut short takes its room
+// (`bars`: a vertical bar's width, a horizontal one's height) from the other way.
+QSize fittedSize(QSize wanted, QSize room, QSize bars)
+{
+    bool down = wanted.height() > room.height();
+    const bool across = wanted.width() + (down ? bars.width() : 0) > room.width();
+    down = down || wanted.height() + (across ? bars.height() : 0) > room.height();
+    return (wanted + QSize(down ? bars.width() : 0, across ? bars.height() : 0)).boundedTo(room);
+}
 
 // The name a screen's image gets as a PDF when there is no printer.
 QString pdfNameOf(ScreenId target)
@@ -130,20 +157,36 @@ void ScreenWindow::place()
     placed_ = true;
     const auto& info = screenInfo(id_);
     const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
-    const QSize size = clientSize(id_) + QSize(0, menuHeight);
+    // The frame the window system draws around the window, as far as Qt knows it before the
+    // window is first shown; it has to fit on the screen too.
+    create();
+    const QMargins frame = windowHandle()->frameMargins();
+    const QRect available = screen()->availableGeometry();
+    const QRect room = available.marginsRemoved(frame);
+    const QSize bars(viewport_->verticalScrollBar()->sizeHint().width(),
+                     viewport_->horizontalScrollBar()->sizeHint().height());
+    const QSize size = fittedSize(clientSize(id_) + QSize(0, menuHeight), room.size(), bars);
     if (info.frame == FrameKind::Sizable)
         resize(size);
     else
         setFixedSize(size);
 
-    const QRect available = screen()->availableGeometry();
+    // A window that would hang over the screen's edge at its own place moves just far enough to
+    // lie inside; `at` is where its client area and menu bar begin.
+    const auto inside = [&](QPoint at) {
+        return QPoint(qBound(room.left(), at.x(), room.right() + 1 - size.width()),
+                      qBound(room.top(), at.y(), room.bottom() + 1 - size.height()));
+    };
     switch (info.placement) {
-    case Placement::Centred:
-        move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    case Placement::Centred: {
+        // move() places the frame's corner, and the client area stands inside it.
+        const QPoint corner(frame.left(), frame.top());
+        move(inside(available.center() - QPoint(size.width() / 2, size.height() / 2) + corner) - corner);
         break;
+    }
     case Placement::FixedQuiz:
         // The client area, below the menu bar, stands at a fixed place on the screen.
-        setGeometry(unitsToPixels(2145), unitsToPixels(1770) - menuHeight, size.width(), size.height());
+        setGeometry(QRect(inside({unitsToPixels(2145), unitsToPixels(1770) - menuHeight}), size));
         break;
     case Placement::SystemDefault:
         break;

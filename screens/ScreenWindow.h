@@ -9,6 +9,8 @@
 #include <functional>
 #include <initializer_list>
 
+class QScrollArea;
+
 namespace tessaly {
 
 class Shell;
@@ -30,7 +32,8 @@ struct MenuItem {
 
 // The window of one screen: its title, its client area of the catalogue's size on a
 // white background, where it opens, and for working screens the menu bar with New,
-// Exit and About and the place on top of other windows.
+// Exit and About and the place on top of other windows. On a screen too small for it the
+// window opens inside the screen, made smaller where it must, and its client area scrolls.
 class ScreenWindow : public QMainWindow {
     Q_OBJECT
 
@@ -67,6 +70,7 @@ private:
 
     ScreenId id_;
     Shell& shell_;
+    QScrollArea* viewport_;
     QWidget* client_;
     Form form_;
     bool placed_ = false;

@@ -11,6 +11,8 @@ import time
 import pyatspi
 
 TIMEOUT = 10.0
+# Qt gives places in its own pixels; X input and screenshots are in the screen's.
+SCALE = float(os.environ.get("QT_SCALE_FACTOR", "1"))
 
 
 TUTORIAL = "Corvane--Treat people as they NEED to be treated!"
@@ -25,6 +27,11 @@ class Failure(AssertionError):
 def check(condition, message):
     if not condition:
         raise Failure(message)
+
+
+def on_screen(x, y):
+    """A point in Qt's pixels, as the screen's pixel under it."""
+    return round(x * SCALE), round(y * SCALE)
 
 
 def xdo(*args):
@@ -173,7 +180,7 @@ class App:
             return after if before == after and after[2] > 0 else None
 
         x, y, w, h = wait_until("a control to settle", settled)
-        xdo("mousemove", x + w // 2, y + h // 2)
+        xdo("mousemove", *on_screen(x + w / 2, y + h / 2))
         time.sleep(0.05)
         xdo("click", "1")
 
@@ -220,9 +227,9 @@ class App:
         """Moves the mouse over the splash panel's own area and waits for the tutorial."""
         self.wait_titles([""])
         x, y, _, _ = extents(self.window(""))
-        xdo("mousemove", x + 460, y + 300)  # right of the product name, clear of labels and pictures
+        xdo("mousemove", *on_screen(x + 460, y + 300))  # right of the product name, clear of labels and pictures
         time.sleep(0.05)
-        xdo("mousemove", x + 462, y + 302)
+        xdo("mousemove", *on_screen(x + 462, y + 302))
         self.wait_titles([TUTORIAL])
         return self.window(TUTORIAL)
 

@@ -2,6 +2,7 @@
 # Runs an end-to-end script against the built program under a private X server, with a
 # session bus and the accessibility bus so the script can read the windows from outside.
 #   run_e2e.sh BINARY SCRIPT [ARGS...]
+# E2E_SCREEN sets the server's screen (WIDTHxHEIGHTxDEPTH, 1280x1024x24 unless given).
 set -euo pipefail
 binary=$(realpath "$1")
 script=$(realpath "$2")
@@ -18,7 +19,7 @@ cleanup() {
 trap cleanup EXIT
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"

@@ -81,6 +81,13 @@ TEST_F(Catalogue, EveryScreenHasItsTitleAndClientSize)
         auto* main = qobject_cast<QMainWindow*>(w);
         const QSize client = main ? main->centralWidget()->size() : w->size();
         EXPECT_EQ(client, c.client);
+        // Below the menu bar the window shows its client area and nothing else: no scroll bars.
+        if (main) {
+            const auto image = [](QWidget* area) {
+                return area->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            };
+            EXPECT_EQ(image(main->centralWidget()), image(w->findChild<QWidget*>("client")));
+        }
         EXPECT_EQ(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), screenInfo(c.id).working);
         flow.hide(c.id);
     }
