@@ -164,7 +164,8 @@ class App:
     def control(self, window, role, name):
         return wait_until(f"{role} {name!r}", lambda: next(iter(descendants(window, role, name)), None))
 
-    def click(self, acc):
+    def click(self, acc, where=None):
+        """Clicks a control at its centre, or at the point where(x, y, width, height) gives."""
         # A window that has just opened may still be moving into place.
         def settled():
             before = extents(acc)
@@ -173,7 +174,7 @@ class App:
             return after if before == after and after[2] > 0 else None
 
         x, y, w, h = wait_until("a control to settle", settled)
-        xdo("mousemove", x + w // 2, y + h // 2)
+        xdo("mousemove", *(where(x, y, w, h) if where else (x + w // 2, y + h // 2)))
         time.sleep(0.05)
         xdo("click", "1")
 
