@@ -22,20 +22,12 @@ BOTTOM_WORDS = ["modest", "goodnatured", "calm", "persistant", "forceful", "insi
                 "fearful", "assertive", "decisive", "patient", "careful", "helpful"]
 
 
-def click_most_circle(app, most, box=None):
-    """Clicks the circle that a Most word's control draws at its right end, 14 pixels across.
-    The control starts at its panel's left edge and is 1215 layout units (81 pixels) wide,
-    1335 (89 pixels) in Box 19. Screen readers are told only of the word's own area."""
-    width = 89 if box == 19 else 81
-    app.click(most, lambda x, y, w, h: (extents(most.parent)[0] + width - 7, y + h // 2))
-
-
 def mark(app, window, box):
     # "patient" and "controlled" stand in two boxes: the description tells them apart.
     most = wait_until(f"box {box}'s Most circle", lambda: next(
         (r for r in descendants(window, "radio button", TOP_WORDS[box - 1]) if r.description == f"Box {box}, Most like me"),
         None))
-    click_most_circle(app, most, box)
+    app.click_most_circle(most, 89 if box == 19 else 81)
     least = app.control(window, "radio button", f"Box {box}, {BOTTOM_WORDS[box - 1]}, Least like me")
     app.click(least)
     wait_until(f"box {box} marked", lambda: checked(most) and checked(least))
@@ -47,7 +39,7 @@ def the_worked_example_from_splash_to_the_descriptions(app):
 
     # The sample box follows the rule but counts for nothing.
     brave = app.control(intro, "radio button", "brave")
-    click_most_circle(app, brave)
+    app.click_most_circle(brave)
     wait_until("brave marked Most", lambda: checked(brave))
     app.click(app.control(intro, "radio button", "Sample box, brave, Least like me"))
     wait_until("brave's Most mark to be taken away", lambda: not checked(brave))

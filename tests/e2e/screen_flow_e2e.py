@@ -5,7 +5,8 @@ windows closed through their frame."""
 import subprocess
 import time
 
-from driver import INTRO, TITLE, TUTORIAL, check, close_through_frame, extents, run, wait_until, xdo
+from driver import (INTRO, TITLE, TUTORIAL, check, checked, close_through_frame, descendants, extents, run, wait_until,
+                    xdo)
 EXIT_ABOUT = "|Exit|About"
 NEW_QUESTION = "Do you want to start a new Tessaly session?"
 EXIT_QUESTION = "Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!"
@@ -26,6 +27,41 @@ def a_key_opens_the_tutorial_and_leaves_the_splash_open(app):
     xdo("windowfocus", "--sync", wid)
     xdo("key", "a")
     app.wait_titles(["", TUTORIAL])
+
+
+def the_splash_left_open_leads_on_beside_the_current_screen(app):
+    # A key leaves the splash open behind the tutorial. Part I, at its fixed place, leaves a
+    # strip of the splash panel uncovered on its right: a movement there leads to the tutorial,
+    # and Part I stays on view and usable beside it.
+    app.wait_titles([""])
+    splash = app.window("")
+    xdo("windowfocus", "--sync", xdo("search", "--onlyvisible", "--classname", "tessaly").split()[-1])
+    xdo("key", "a")
+    app.wait_titles(["", TUTORIAL])
+    app.press(app.window(TUTORIAL), "Jump to Tessaly")
+    app.wait_titles(["", INTRO])
+    app.press(app.window(INTRO), "START the Tessaly")
+    app.message_box(TITLE)
+    xdo("type", "Ann")
+    xdo("key", "Return")
+    app.wait_titles(["", TITLE])
+
+    sx, sy, _, _ = extents(splash)
+    qx, _, qw, _ = extents(app.window(TITLE))
+    panel_right = sx + (480 + 6465) // 15
+    check(qx + qw + 2 < panel_right, f"Part I ends at {qx + qw}, the splash panel at {panel_right}")
+    x, y = (qx + qw + panel_right) // 2, sy + (240 + 1500) // 15  # clear of the panel's labels
+    xdo("mousemove", x, y)
+    time.sleep(0.05)
+    xdo("mousemove", x + 1, y + 1)
+    app.wait_titles([TITLE, TUTORIAL])
+
+    app.press(app.window(TUTORIAL), "Next")
+    wait_until("the second tutorial page", lambda: next(
+        (w for t, w in app.windows() if t == TUTORIAL and descendants(w, "label", "Core Values")), None))
+    magnetic = app.control(app.window(TITLE), "radio button", "magnetic")
+    app.click_most_circle(magnetic)
+    wait_until("magnetic marked on Part I", lambda: checked(magnetic))
 
 
 def walking_to_a_description_and_back(app):
@@ -133,6 +169,7 @@ if __name__ == "__main__":
     run([
         splash_is_centred_and_a_mouse_movement_leaves_it,
         a_key_opens_the_tutorial_and_leaves_the_splash_open,
+        the_splash_left_open_leads_on_beside_the_current_screen,
         walking_to_a_description_and_back,
         name_entry_part_one_and_new,
         exit_asks_and_ends_the_program,
