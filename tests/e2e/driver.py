@@ -73,6 +73,22 @@ def close_through_frame(wid):
     x11.XCloseDisplay(display)
 
 
+def x_window(title):
+    """The X window of the program's screen on view with this title."""
+    def find():
+        listed = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", "tessaly"],
+                                capture_output=True, text=True).stdout.split()
+        return next((wid for wid in listed if xdo("getwindowname", wid).rstrip("\n") == title), None)
+    return wait_until(f"the X window {title!r}", find)
+
+
+def asks_for_a_place(wid):
+    """Whether a window tells the window manager where it wants to stand (WM_NORMAL_HINTS)."""
+    hints = subprocess.run(["xprop", "-id", str(wid), "WM_NORMAL_HINTS"], check=True, capture_output=True,
+                           text=True).stdout
+    return "specified location" in hints
+
+
 def wait_until(what, probe, timeout=TIMEOUT):
     end = time.monotonic() + timeout
     while True:

@@ -2,11 +2,10 @@
 instructions, the chooser and a description, the name entry, Part I, New and Exit, and
 windows closed through their frame."""
 
-import subprocess
 import time
 
 from driver import (INTRO, TITLE, TUTORIAL, check, checked, close_through_frame, descendants, extents, run, wait_until,
-                    xdo)
+                    x_window, xdo)
 EXIT_ABOUT = "|Exit|About"
 NEW_QUESTION = "Do you want to start a new Tessaly session?"
 EXIT_QUESTION = "Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!"
@@ -130,28 +129,19 @@ def exit_asks_and_ends_the_program(app):
     check(app.ended(), "the program did not end with exit code 0")
 
 
-def window_id(title):
-    """The X window of the program's screen on view with this title."""
-    def find():
-        listed = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", "tessaly"],
-                                capture_output=True, text=True).stdout.split()
-        return next((wid for wid in listed if xdo("getwindowname", wid).rstrip("\n") == title), None)
-    return wait_until(f"the X window {title!r}", find)
-
-
 def closing_through_the_frame_asks_like_exit_and_nothing_gets_past_the_box(app):
     # The splash screen has no frame, but a window manager can still close it.
     app.wait_titles([""])
-    close_through_frame(window_id("tessaly"))  # an untitled window goes by the program's name
+    close_through_frame(x_window("tessaly"))  # an untitled window goes by the program's name
     app.answer(TITLE, EXIT_QUESTION, "No")
     app.wait_titles([""])
 
     step1 = app.leave_splash()
-    close_through_frame(window_id(TUTORIAL))
+    close_through_frame(x_window(TUTORIAL))
     box, labels = app.message_box(TITLE)
     check(EXIT_QUESTION in labels, str(labels))
     # Behind the open box, a second close and the Exit command reach nothing, now or later.
-    close_through_frame(window_id(TUTORIAL))
+    close_through_frame(x_window(TUTORIAL))
     app.choose(step1, "Exit")
     time.sleep(0.5)
     check(len(app.boxes()) == 1, f"boxes {[t for t, _ in app.boxes()]}")
@@ -160,7 +150,7 @@ def closing_through_the_frame_asks_like_exit_and_nothing_gets_past_the_box(app):
     time.sleep(0.5)
     check(not app.boxes(), f"boxes {[t for t, _ in app.boxes()]} after No")
 
-    close_through_frame(window_id(TUTORIAL))
+    close_through_frame(x_window(TUTORIAL))
     app.answer(TITLE, EXIT_QUESTION, "Yes")
     check(app.ended(), "the program did not end with exit code 0")
 
