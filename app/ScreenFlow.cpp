@@ -42,12 +42,6 @@ void ScreenFlow::show(ScreenId id)
 {
     QWidget* w = screen(id);
     if (screenInfo(id).working) {
-        // One working screen at a time, whichever way the user came: the splash screen can
-        // still be reached behind a working screen, and leaving it shows the tutorial.
-        for (const auto& info : allScreens()) {
-            if (info.working && info.id != id && existing(info.id) && existing(info.id)->isVisible())
-                existing(info.id)->hide();
-        }
         stacking_.keepOnTop(*w);
     } else {
         w->show();

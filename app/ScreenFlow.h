@@ -31,6 +31,8 @@ public:
     // The screen if it exists, or nullptr.
     QWidget* existing(ScreenId id) const { return screens_[index(id)]; }
 
+    // Makes the screen visible and active, above the others. It hides no other screen: the
+    // screens are modeless, and those already on view stay there and stay usable.
     void show(ScreenId id);
     void hide(ScreenId id);
     void discard(ScreenId id);

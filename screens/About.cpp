@@ -18,8 +18,6 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
 {
     setFixedSize(clientSize(ScreenId::frmAbout));
     paintBackground(*this, Qt::white);
-    // Opens where the window system puts new windows, not centred by the dialog itself.
-    setAttribute(Qt::WA_Moved);
 
     Form form(this);
     form.picture("picIcon", Picture::CompanyLogo, {240, 360, 2025, 930});
@@ -39,6 +37,13 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this,
             [this] { StartSysInfo(shell_.systemInfo(), shell_.dialogs(), this); });
+}
+
+void AboutBox::showEvent(QShowEvent* event)
+{
+    // A dialog would centre itself over its parent and ask the window system for that place.
+    // The box asks for no place at all, so it opens where the window system puts new windows.
+    QWidget::showEvent(event);
 }
 
 void AboutBox::done(int result)

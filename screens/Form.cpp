@@ -175,6 +175,8 @@ QRect CaptionLeftRadio::captionRect() const
     return rect().adjusted(0, 0, -(width() - circleRect().left()) - spacing, 0);
 }
 
+bool CaptionLeftRadio::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
 void CaptionLeftRadio::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);

@@ -73,6 +73,9 @@ public:
     QRect captionRect() const;
 
 protected:
+    // The whole control takes the click: the word, the circle at the far end and the space
+    // between, not only the area where a plain option button draws its circle and caption.
+    bool hitButton(const QPoint& pos) const override;
     void paintEvent(QPaintEvent*) override;
 };
 

@@ -80,6 +80,22 @@ def close_through_frame(wid):
     x11.XCloseDisplay(display)
 
 
+def x_window(title):
+    """The X window of the program's screen on view with this title."""
+    def find():
+        listed = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", "tessaly"],
+                                capture_output=True, text=True).stdout.split()
+        return next((wid for wid in listed if xdo("getwindowname", wid).rstrip("\n") == title), None)
+    return wait_until(f"the X window {title!r}", find)
+
+
+def asks_for_a_place(wid):
+    """Whether a window tells the window manager where it wants to stand (WM_NORMAL_HINTS)."""
+    hints = subprocess.run(["xprop", "-id", str(wid), "WM_NORMAL_HINTS"], check=True, capture_output=True,
+                           text=True).stdout
+    return "specified location" in hints
+
+
 def wait_until(what, probe, timeout=TIMEOUT):
     end = time.monotonic() + timeout
     while True:
@@ -171,7 +187,8 @@ class App:
     def control(self, window, role, name):
         return wait_until(f"{role} {name!r}", lambda: next(iter(descendants(window, role, name)), None))
 
-    def click(self, acc):
+    def click(self, acc, where=None):
+        """Clicks a control at its centre, or at the point where(x, y, width, height) gives."""
         # A window that has just opened may still be moving into place.
         def settled():
             before = extents(acc)
@@ -180,9 +197,15 @@ class App:
             return after if before == after and after[2] > 0 else None
 
         x, y, w, h = wait_until("a control to settle", settled)
-        xdo("mousemove", *on_screen(x + w / 2, y + h / 2))
+        xdo("mousemove", *on_screen(*(where(x, y, w, h) if where else (x + w / 2, y + h / 2))))
         time.sleep(0.05)
         xdo("click", "1")
+
+    def click_most_circle(self, most, width=81):
+        """Clicks the circle that a Most word's control draws at its right end, 14 pixels across.
+        The control starts at its panel's left edge and is 1215 layout units (81 pixels) wide,
+        1335 (89 pixels) in Box 19. Screen readers are told only of the word's own area."""
+        self.click(most, lambda x, y, w, h: (extents(most.parent)[0] + width - 7, y + h // 2))
 
     def press(self, window, caption):
         self.click(self.control(window, "push button", caption))

@@ -27,7 +27,7 @@ def mark(app, window, box):
     most = wait_until(f"box {box}'s Most circle", lambda: next(
         (r for r in descendants(window, "radio button", TOP_WORDS[box - 1]) if r.description == f"Box {box}, Most like me"),
         None))
-    app.click(most)
+    app.click_most_circle(most, 89 if box == 19 else 81)
     least = app.control(window, "radio button", f"Box {box}, {BOTTOM_WORDS[box - 1]}, Least like me")
     app.click(least)
     wait_until(f"box {box} marked", lambda: checked(most) and checked(least))
@@ -39,7 +39,8 @@ def the_worked_example_from_splash_to_the_descriptions(app):
 
     # The sample box follows the rule but counts for nothing.
     brave = app.control(intro, "radio button", "brave")
-    app.click(brave)
+    app.click_most_circle(brave)
+    wait_until("brave marked Most", lambda: checked(brave))
     app.click(app.control(intro, "radio button", "Sample box, brave, Least like me"))
     wait_until("brave's Most mark to be taken away", lambda: not checked(brave))
 

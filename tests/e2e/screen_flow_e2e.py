@@ -2,10 +2,10 @@
 instructions, the chooser and a description, the name entry, Part I, New and Exit, and
 windows closed through their frame."""
 
-import subprocess
 import time
 
-from driver import INTRO, TITLE, TUTORIAL, check, close_through_frame, extents, run, wait_until, xdo
+from driver import (INTRO, TITLE, TUTORIAL, check, checked, close_through_frame, descendants, extents, run, wait_until,
+                    x_window, xdo)
 EXIT_ABOUT = "|Exit|About"
 NEW_QUESTION = "Do you want to start a new Tessaly session?"
 EXIT_QUESTION = "Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!"
@@ -26,6 +26,41 @@ def a_key_opens_the_tutorial_and_leaves_the_splash_open(app):
     xdo("windowfocus", "--sync", wid)
     xdo("key", "a")
     app.wait_titles(["", TUTORIAL])
+
+
+def the_splash_left_open_leads_on_beside_the_current_screen(app):
+    # A key leaves the splash open behind the tutorial. Part I, at its fixed place, leaves a
+    # strip of the splash panel uncovered on its right: a movement there leads to the tutorial,
+    # and Part I stays on view and usable beside it.
+    app.wait_titles([""])
+    splash = app.window("")
+    xdo("windowfocus", "--sync", xdo("search", "--onlyvisible", "--classname", "tessaly").split()[-1])
+    xdo("key", "a")
+    app.wait_titles(["", TUTORIAL])
+    app.press(app.window(TUTORIAL), "Jump to Tessaly")
+    app.wait_titles(["", INTRO])
+    app.press(app.window(INTRO), "START the Tessaly")
+    app.message_box(TITLE)
+    xdo("type", "Ann")
+    xdo("key", "Return")
+    app.wait_titles(["", TITLE])
+
+    sx, sy, _, _ = extents(splash)
+    qx, _, qw, _ = extents(app.window(TITLE))
+    panel_right = sx + (480 + 6465) // 15
+    check(qx + qw + 2 < panel_right, f"Part I ends at {qx + qw}, the splash panel at {panel_right}")
+    x, y = (qx + qw + panel_right) // 2, sy + (240 + 1500) // 15  # clear of the panel's labels
+    xdo("mousemove", x, y)
+    time.sleep(0.05)
+    xdo("mousemove", x + 1, y + 1)
+    app.wait_titles([TITLE, TUTORIAL])
+
+    app.press(app.window(TUTORIAL), "Next")
+    wait_until("the second tutorial page", lambda: next(
+        (w for t, w in app.windows() if t == TUTORIAL and descendants(w, "label", "Core Values")), None))
+    magnetic = app.control(app.window(TITLE), "radio button", "magnetic")
+    app.click_most_circle(magnetic)
+    wait_until("magnetic marked on Part I", lambda: checked(magnetic))
 
 
 def walking_to_a_description_and_back(app):
@@ -94,28 +129,19 @@ def exit_asks_and_ends_the_program(app):
     check(app.ended(), "the program did not end with exit code 0")
 
 
-def window_id(title):
-    """The X window of the program's screen on view with this title."""
-    def find():
-        listed = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", "tessaly"],
-                                capture_output=True, text=True).stdout.split()
-        return next((wid for wid in listed if xdo("getwindowname", wid).rstrip("\n") == title), None)
-    return wait_until(f"the X window {title!r}", find)
-
-
 def closing_through_the_frame_asks_like_exit_and_nothing_gets_past_the_box(app):
     # The splash screen has no frame, but a window manager can still close it.
     app.wait_titles([""])
-    close_through_frame(window_id("tessaly"))  # an untitled window goes by the program's name
+    close_through_frame(x_window("tessaly"))  # an untitled window goes by the program's name
     app.answer(TITLE, EXIT_QUESTION, "No")
     app.wait_titles([""])
 
     step1 = app.leave_splash()
-    close_through_frame(window_id(TUTORIAL))
+    close_through_frame(x_window(TUTORIAL))
     box, labels = app.message_box(TITLE)
     check(EXIT_QUESTION in labels, str(labels))
     # Behind the open box, a second close and the Exit command reach nothing, now or later.
-    close_through_frame(window_id(TUTORIAL))
+    close_through_frame(x_window(TUTORIAL))
     app.choose(step1, "Exit")
     time.sleep(0.5)
     check(len(app.boxes()) == 1, f"boxes {[t for t, _ in app.boxes()]}")
@@ -124,7 +150,7 @@ def closing_through_the_frame_asks_like_exit_and_nothing_gets_past_the_box(app):
     time.sleep(0.5)
     check(not app.boxes(), f"boxes {[t for t, _ in app.boxes()]} after No")
 
-    close_through_frame(window_id(TUTORIAL))
+    close_through_frame(x_window(TUTORIAL))
     app.answer(TITLE, EXIT_QUESTION, "Yes")
     check(app.ended(), "the program did not end with exit code 0")
 
@@ -133,6 +159,7 @@ if __name__ == "__main__":
     run([
         splash_is_centred_and_a_mouse_movement_leaves_it,
         a_key_opens_the_tutorial_and_leaves_the_splash_open,
+        the_splash_left_open_leads_on_beside_the_current_screen,
         walking_to_a_description_and_back,
         name_entry_part_one_and_new,
         exit_asks_and_ends_the_program,

@@ -1,6 +1,6 @@
 """The tutorial paged through from outside, and the About box with its System Info button."""
 
-from driver import INTRO, TUTORIAL, check, descendants, run, wait_until, xdo
+from driver import INTRO, TUTORIAL, asks_for_a_place, check, descendants, run, wait_until, x_window, xdo
 
 # What tells each page apart, in paging order.
 PAGES = ["Effective communication is known to be the key to success both at home and at work.",
@@ -34,6 +34,8 @@ def about_box_and_its_system_info_button(app):
     app.choose(intro, "About")
     box, labels = app.message_box("About Corvane Tessaly")
     check("Corvane Tessaly" in labels and "Version 6.1" in labels, f"About labels {labels}")
+    # The window manager puts the box where it puts new windows: it asks for no place.
+    check(not asks_for_a_place(x_window("About Corvane Tessaly")), "the About box asks for a place of its own")
     check(INTRO in app.titles(), "the instructions stay visible behind the About box")
     app.press(box, "System Info...")
     app.answer("Tessaly", "System Information Is Unavailable At This Time", "OK")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the program in a real Wayland compositor (weston, headless, with XWayland) as a
 # Wayland session would start it, and checks that it went through XWayland: its splash
-# screen is an X window on XWayland's display, centred where it should be.
+# screen is an X window on XWayland's display, centred where it should be. Then the About
+# box opens and leaves its place to the compositor, which is the window manager here.
 #   wayland_e2e.sh BINARY      (exits 77, skipped, where weston or Xwayland is missing)
 set -euo pipefail
 binary=$(realpath "$1")
@@ -32,8 +33,20 @@ for _ in $(seq 100); do
 done
 [ -n "$display" ] || { echo "weston did not start XWayland"; cat "$work/weston.log"; exit 1; }
 
+# A session bus with the accessibility bus, through which About is chosen below.
+dbus-daemon --session --fork --address="unix:path=$work/bus" --print-pid=1 >"$work/dbus.pid" 2>/dev/null
+pids+=("$(cat "$work/dbus.pid")")
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
 # As a Wayland session starts a program: both displays known, no platform chosen.
-env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tessaly-wl DISPLAY="$display" "$binary" >"$work/tessaly.log" 2>&1 &
+env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tessaly-wl DISPLAY="$display" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" \
+  >"$work/tessaly.log" 2>&1 &
 pids+=($!)
 
 splash=""
@@ -60,3 +73,46 @@ if [ "$at" != "+387+333" ]; then
   exit 1
 fi
 echo "ok   the splash screen opens through XWayland, centred at $at"
+
+# A key on the splash leads to the tutorial. Input through XTEST makes a headless XWayland
+# fail, so the key goes to the splash window as an event of its own.
+splash_id=$(DISPLAY="$display" xwininfo -root -tree | grep '"tessaly": ("tessaly" "tessaly")  505x357' | awk '{print $1}')
+DISPLAY="$display" xdotool key --window "$splash_id" a 2>/dev/null
+/usr/bin/python3 - <<'PY'
+import time
+import pyatspi
+
+def walk(acc):
+    for child in acc:
+        if child is not None:
+            yield child
+            yield from walk(child)
+
+end = time.monotonic() + 10
+while True:
+    program = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "tessaly"), None)
+    about = next((i for i in walk(program) if i.getRoleName() == "menu item" and i.name == "About"), None) if program else None
+    if about or time.monotonic() > end:
+        break
+    time.sleep(0.1)
+if not about:
+    raise SystemExit("FAIL: no About on the tutorial's menu bar")
+about.queryAction().doAction(0)
+PY
+# The box asks the compositor, as the window manager, for no place of its own. Where weston
+# then puts it is weston's affair: mostly away from the origin, but now and then its frame stays
+# at the origin, so the place is reported, not checked.
+box_id=""
+for _ in $(seq 100); do
+  box_id=$(DISPLAY="$display" xwininfo -root -tree 2>/dev/null | grep '"About Corvane Tessaly": ("tessaly" "tessaly")  347x205' | awk '{print $1}' || true)
+  [ -n "$box_id" ] && break
+  sleep 0.1
+done
+[ -n "$box_id" ] || { echo "FAIL: no About box"; exit 1; }
+if DISPLAY="$display" xprop -id "$box_id" WM_NORMAL_HINTS | grep -q 'specified location'; then
+  echo "FAIL: the About box asks the window manager for a place of its own"
+  exit 1
+fi
+sleep 1
+at=$(DISPLAY="$display" xwininfo -root -tree | grep '"About Corvane Tessaly"' | awk '{print $NF}')
+echo "ok   the About box asks for no place; the compositor put it at $at"

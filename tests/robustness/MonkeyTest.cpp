@@ -2,6 +2,7 @@
 // program's invariants checked after every one. TESSALY_MONKEY_ACTIONS sets the length of the
 // stream and TESSALY_MONKEY_SEED the seed; a failure prints both and the actions that led to it.
 
+#include "Form.h"
 #include "Harness.h"
 
 #include <QAbstractButton>
@@ -12,9 +13,15 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QTest>
 
 #include <cstdio>
 #include <deque>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -77,6 +84,38 @@ const QStringList kTexts{QStringLiteral("27"),
                          QStringLiteral("\u202Eevil"),
                          QStringLiteral("\r\n\t"),
                          QString(2000, QChar(u'9'))};
+
+// Where a person clicks a control: on the circle of an option button, in the middle of anything else.
+QPoint clickPoint(QAbstractButton* button)
+{
+    if (auto* word = dynamic_cast<CaptionLeftRadio*>(button))
+        return word->circleRect().center();
+    if (auto* circle = qobject_cast<QRadioButton*>(button)) {
+        QStyleOptionButton option;
+        option.initFrom(circle);
+        return circle->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, circle).center();
+    }
+    return button->rect().center();
+}
+
+// Nothing holds back the input of a screen on view.
+bool takesInput(QWidget* window) { return window->isEnabled() && !QApplication::activeModalWidget(); }
+
+// A screen draws itself as more than a blank.
+bool draws(QWidget* window)
+{
+    const QImage drawn = window->grab().toImage();
+    if (drawn.isNull())
+        return false;
+    const QRgb first = drawn.pixel(0, 0);
+    for (int y = 0; y < drawn.height(); y += 3) {
+        for (int x = 0; x < drawn.width(); x += 3) {
+            if (drawn.pixel(x, y) != first)
+                return true;
+        }
+    }
+    return false;
+}
 
 const int kKeys[] = {Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left, Qt::Key_Right,
                      Qt::Key_Space, Qt::Key_Return,  Qt::Key_Enter, Qt::Key_Escape, Qt::Key_A,    Qt::Key_F4};
@@ -157,11 +196,19 @@ protected:
                 return where + "no button";
             QAbstractButton* b = pick(buttons);
             const std::string name = b->objectName().toStdString();
-            b->click();
+            // Through the window, at the spot a person aims for, onto whatever lies there.
+            const QPoint at = b->mapTo(window, clickPoint(b));
+            QSignalSpy pressed(b, &QAbstractButton::pressed);
+            QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at);
+            if (pressed.isEmpty())
+                unanswered = where + name + " did not take the click";
+            QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at);
             return where + "click " + name;
         }
         case 1: {
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+            // Keys reach the control with the focus, if it is on view.
+            QWidget* focus = QApplication::focusWidget();
+            QWidget* target = focus && focus->window()->isVisible() ? focus : window;
             const int key = kKeys[random() % std::size(kKeys)];
             const auto modifiers = random() % 4 == 0 ? Qt::AltModifier : Qt::NoModifier;
             QKeyEvent press(QEvent::KeyPress, key, modifiers, key == Qt::Key_A ? QStringLiteral("a") : QString());
@@ -230,17 +277,88 @@ protected:
     // What must hold whatever the person did; empty when all is well.
     std::string broken(bool newJustConfirmed)
     {
-        std::string working;
-        for (const auto& info : allScreens()) {
-            if (info.working && flow.existing(info.id) && flow.existing(info.id)->isVisible())
-                working += (working.empty() ? "" : " and ") + std::string(info.name);
+        if (!unanswered.empty())
+            return unanswered;
+        if (ended) {
+            // Exit from whichever screen it came: every screen is gone.
+            for (const auto& info : allScreens()) {
+                if (flow.existing(info.id))
+                    return "Exit left " + std::string(info.name) + " behind";
+            }
+            typed.clear();
+            return {};
         }
-        if (working.find(" and ") != std::string::npos)
-            return working + " shown at once";
+        // Drawing every screen after every action would take most of the run: a screen is
+        // drawn when it comes on view.
+        for (QWidget* window : shownWindows()) {
+            if (!takesInput(window))
+                return window->objectName().toStdString() + " is on view but takes no input";
+            if (!onViewBefore.contains(window) && !draws(window))
+                return window->objectName().toStdString() + " is on view but draws nothing";
+        }
+        for (const auto& info : allScreens()) {
+            QWidget* screen = flow.existing(info.id);
+            if (!info.working || !screen || !screen->isVisible())
+                continue;
+            auto offers = [screen](const char* name) {
+                const auto* command = screen->findChild<QAction*>(QString::fromLatin1(name));
+                return command && command->isEnabled();
+            };
+            // The tutorial pages call their Exit command exitfrm.
+            if (!offers("mnunew") || !(offers("mnuexit") || offers("exitfrm")))
+                return std::string(info.name) + " does not offer New and Exit";
+        }
+        if (newJustConfirmed) {
+            for (const auto id :
+                 {ScreenId::quiz, ScreenId::quiz2, ScreenId::Yourcolor1, ScreenId::Graph1, ScreenId::Intro}) {
+                if (flow.existing(id) && flow.existing(id)->isVisible())
+                    return std::string(screenInfo(id).name) + " still on view after New";
+            }
+            if (session.answers().most(1) || session.answers().most(16) || session.sampleBox().most
+                || session.yourColors().userName != QStringLiteral("Text1")
+                || session.strengthCircle().values != ValueTexts{} || session.partTwo().partOneTotals[0] != "Text1")
+                return "New left something of the last session behind";
+        }
         for (int box = 1; box <= kBoxCount; ++box) {
             const BoxMarks& marks = session.answers().marks(box);
             if (marks.most && marks.least && *marks.most == *marks.least)
                 return "box " + std::to_string(box) + " has one word both Most and Least";
+        }
+        if (const std::string lost = lostEntries(); !lost.empty())
+            return lost;
+        return keepsTypedText();
+    }
+
+    // What the person entered and the session holds, as the screens show it, on view or hidden.
+    std::string lostEntries()
+    {
+        for (const auto part : {QuizScreen::Quiz, QuizScreen::Quiz2}) {
+            QWidget* quiz = flow.existing(screenOf(part));
+            if (!quiz)
+                continue;
+            for (const auto& box : WordBank::instance().boxesOf(part)) {
+                const BoxMarks& marks = session.answers().marks(box.number);
+                for (int row = 1; row <= kRowsPerBox; ++row) {
+                    const BoxWord& word = box.words[static_cast<std::size_t>(row - 1)];
+                    if (circle(quiz, word.mostOption) != (marks.most == row)
+                        || circle(quiz, word.leastOption) != (marks.least == row))
+                        return "box " + std::to_string(box.number) + " shows other marks than the person made";
+                }
+            }
+        }
+        if (QWidget* intro = flow.existing(ScreenId::Intro)) {
+            const char* most[] = {"Option3", "Option2", "Option4", "Option1"};
+            const char* least[] = {"Option8", "Option7", "Option6", "Option5"};
+            for (int row = 1; row <= kRowsPerBox; ++row) {
+                const auto i = static_cast<std::size_t>(row - 1);
+                if (circle(intro, most[i]) != (session.sampleBox().most == row)
+                    || circle(intro, least[i]) != (session.sampleBox().least == row))
+                    return "the sample box shows other marks than the person made";
+            }
+        }
+        if (QWidget* colors = flow.existing(ScreenId::Yourcolor1)) {
+            if (colors->findChild<QLineEdit*>(QStringLiteral("Text1"))->text() != session.yourColors().userName)
+                return "Your Colors shows another name than the person gave";
         }
         if (QWidget* graph = flow.existing(ScreenId::Graph1)) {
             for (int i = 0; i < 4; ++i) {
@@ -249,14 +367,49 @@ protected:
                     return "value box " + std::to_string(i + 1) + " shows other than the session holds";
             }
         }
-        if (newJustConfirmed) {
-            if (session.answers().most(1) || session.answers().most(16) || session.sampleBox().most
-                || session.yourColors().userName != QStringLiteral("Text1")
-                || session.strengthCircle().values != ValueTexts{} || session.partTwo().partOneTotals[0] != "Text1")
-                return "New left something of the last session behind";
+        return {};
+    }
+
+    static bool circle(QWidget* screen, std::string_view name)
+    {
+        return screen->findChild<QRadioButton*>(QString::fromUtf8(name))->isChecked();
+    }
+
+    // Text typed into a description stays as typed while its screen is hidden and when it is
+    // shown again; only Exit throws the screen away, and New leaves it.
+    std::string keepsTypedText()
+    {
+        for (const auto& [field, last] : typed) {
+            if (!last.field)
+                return "a description and the text typed into it were thrown away";
+        }
+        for (const auto& info : allScreens()) {
+            QWidget* screen = flow.existing(info.id);
+            if (!screen)
+                continue;
+            for (QPlainTextEdit* field : screen->findChildren<QPlainTextEdit*>()) {
+                const QString text = field->toPlainText();
+                const bool onView = screen->isVisible();
+                Typed& last = typed[field];
+                // Only a person types, and only on a screen on view: hiding it, keeping it
+                // hidden and showing it again leave the text alone.
+                if (last.field && !(last.onView && onView) && text != last.text)
+                    return std::string(info.name) + " lost the text typed into it between hiding and showing";
+                last = {field, text, onView};
+            }
         }
         return {};
     }
+
+    // Each description's text box as it was at the last look, and whether it was on view.
+    struct Typed {
+        QPointer<QPlainTextEdit> field;
+        QString text;
+        bool onView = false;
+    };
+    std::map<QPlainTextEdit*, Typed> typed;
+    std::string unanswered;
+    QList<QWidget*> onViewBefore;
 
     std::mt19937 random;
     RandomDialogs dialogs{random};
@@ -288,6 +441,7 @@ TEST_F(Monkey, RandomActionsNeverBreakTheProgram)
     printer.documents.reserve(16);
     std::deque<std::string> log;
     std::set<ScreenId> reached;
+    std::size_t mostOnView = 0;
     shell.start();
     for (int i = 0; i < actions; ++i) {
         // Some printouts fail, some print systems fail or have no printer.
@@ -300,14 +454,20 @@ TEST_F(Monkey, RandomActionsNeverBreakTheProgram)
         printer.documents.clear();
         systemInfo.found = random() % 2 ? std::optional<std::string>("/usr/bin/true") : std::nullopt;
         dialogs.lastQuestion.clear();
+        unanswered.clear();
+        onViewBefore = shownWindows();
 
         log.push_back(std::to_string(i) + " " + act());
         // Answers from the print system arrive as the event loop runs.
         QCoreApplication::processEvents();
+        std::size_t onView = 0;
         for (const auto& info : allScreens()) {
-            if (flow.existing(info.id) && flow.existing(info.id)->isVisible())
+            if (flow.existing(info.id) && flow.existing(info.id)->isVisible()) {
                 reached.insert(info.id);
+                onView += info.working ? 1 : 0;
+            }
         }
+        mostOnView = std::max(mostOnView, onView);
         if (log.size() > 40)
             log.pop_front();
         settle();
@@ -338,5 +498,6 @@ TEST_F(Monkey, RandomActionsNeverBreakTheProgram)
     std::string seen;
     for (const ScreenId id : reached)
         seen += std::string(screenInfo(id).name) + " ";
-    std::fprintf(stderr, "%d actions, seed %u, screens reached: %s\n", actions, seed, seen.c_str());
+    std::fprintf(stderr, "%d actions, seed %u, screens reached: %s\nat most %zu working screens on view at once\n",
+                 actions, seed, seen.c_str(), mostOnView);
 }

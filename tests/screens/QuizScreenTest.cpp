@@ -1,3 +1,4 @@
+#include "Form.h"
 #include "Harness.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
 
 using namespace tessaly;
@@ -24,6 +26,21 @@ protected:
 
     // Centre of a control in the screen's client area.
     QPoint centreOf(QWidget* w) { return w->mapTo(w->window(), w->rect().center()); }
+
+    // A click as the person makes it: through the window, onto whatever lies at that point.
+    static void clickAt(QWidget* control, QPoint at)
+    {
+        QWidget* window = control->window();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control->mapTo(window, at));
+    }
+
+    // Where a circle without a caption is drawn.
+    static QPoint drawnCircleCentre(QRadioButton* circle)
+    {
+        QStyleOptionButton option;
+        option.initFrom(circle);
+        return circle->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, circle).center();
+    }
 
     std::vector<QString> checkedCircles(ScreenId id)
     {
@@ -64,6 +81,54 @@ TEST_F(QuizScreens, ClicksOnTheCirclesFollowTheRule)
     EXPECT_FALSE(session.answers().most(26));
     EXPECT_FALSE(session.answers().least(14));
     EXPECT_EQ(checkedCircles(quiz2), std::vector<QString>{"least40"});
+}
+
+TEST_F(QuizScreens, TheDrawnCircleTheWordAndTheSpaceBetweenTakeTheClick)
+{
+    struct Row {
+        ScreenId id;
+        std::string_view most;
+        std::string_view least;
+        int box; // 0: the sample box on the instructions
+        int row;
+    };
+    std::vector<Row> rows;
+    for (const auto part : {QuizScreen::Quiz, QuizScreen::Quiz2}) {
+        for (const auto& box : WordBank::instance().boxesOf(part)) {
+            for (int row = 1; row <= kRowsPerBox; ++row) {
+                const BoxWord& word = box.words[static_cast<std::size_t>(row - 1)];
+                rows.push_back(
+                    {part == QuizScreen::Quiz ? quiz : quiz2, word.mostOption, word.leastOption, box.number, row});
+            }
+        }
+    }
+    for (const auto& [most, least, row] : {std::tuple{"Option3", "Option8", 1}, std::tuple{"Option2", "Option7", 2},
+                                           std::tuple{"Option4", "Option6", 3}, std::tuple{"Option1", "Option5", 4}})
+        rows.push_back({Intro, most, least, 0, row});
+
+    auto marks = [&](int box) { return box == 0 ? session.sampleBox() : session.answers().marks(box); };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(screenInfo(r.id).name) + " " + std::string(r.most));
+        if (!visible(r.id))
+            arriveAt(r.id);
+        auto* most = dynamic_cast<CaptionLeftRadio*>(circle(r.id, r.most));
+        QRadioButton* least = circle(r.id, r.least);
+        ASSERT_TRUE(most && least);
+        const QRect word =
+            most->fontMetrics().boundingRect(most->captionRect(), CaptionLeftRadio::kCaptionFlags, most->text());
+        const QRect drawn = most->circleRect();
+        // The circle, the space between the word and the circle, the word.
+        const QPoint points[] = {drawn.center(), QPoint((word.right() + drawn.left()) / 2, drawn.center().y()),
+                                 QPoint(word.left() + 2, word.center().y())};
+        for (const QPoint at : points) {
+            // The Least circle of the row first, so that each point has a mark to make.
+            clickAt(least, drawnCircleCentre(least));
+            ASSERT_EQ(marks(r.box).least, r.row);
+            clickAt(most, at);
+            EXPECT_EQ(marks(r.box).most, r.row) << "clicked at " << at.x() << "," << at.y();
+            EXPECT_EQ(marks(r.box).least, std::nullopt);
+        }
+    }
 }
 
 TEST_F(QuizScreens, TheKeyboardMarksThroughTheSamePath)
@@ -119,7 +184,7 @@ TEST_F(QuizScreens, EveryDefinitionButtonAndLeastCircleStandsLevelWithItsWord)
                 EXPECT_GT(centreOf(least).x(), centreOf(most).x());
 
                 dialogs.expectMessage(MessageKind::WordDefinition, QString::fromUtf8(word.definition));
-                QTest::mouseClick(button, Qt::LeftButton);
+                clickAt(button, button->rect().center());
                 EXPECT_EQ(session.answers().marks(box.number), BoxMarks{});
             }
         }
