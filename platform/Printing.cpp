@@ -4,7 +4,6 @@
 #include "PdfPrinter.h"
 
 #include <QDir>
-#include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -32,12 +31,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 }
 
 } // namespace
-
-QPageSize localPaper()
-{
-    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                        : QPageSize::A4);
-}
 
 struct Printing::Request {
     Printout printout;
@@ -110,13 +103,13 @@ void Printing::found(const std::shared_ptr<Request>& request, const Destination&
             finish(request, PrintOutcome::Cancelled);
             return;
         }
-        std::function<bool()> keep = [path, paper = localPaper(), draw = request->printout.draw] {
+        std::function<bool()> keep = [path, paper = localPage(), draw = request->printout.draw] {
             PdfPrinter pdf(paper, PdfPrinter::Layout::OnePdf);
             return draw(pdf) && pdf.finish() && writeFile(path, pdf.documents().front().pdf);
         };
         if (!request->printout.picturesOnly) {
             // Drawn here, where the screens are; only the writing goes to the worker.
-            PdfPrinter pdf(localPaper(), PdfPrinter::Layout::OnePdf);
+            PdfPrinter pdf(localPage(), PdfPrinter::Layout::OnePdf);
             if (!request->printout.draw(pdf) || !pdf.finish()) {
                 finish(request, PrintOutcome::Failed);
                 return;

@@ -3,7 +3,7 @@
 #include "Printer.h"
 
 #include <QObject>
-#include <QPageSize>
+#include <QPageLayout>
 #include <QPointer>
 #include <QSet>
 #include <QString>
@@ -33,11 +33,9 @@ struct Destination {
     };
     Kind kind = Kind::None;
     QString name;
-    QPageSize pageSize;
+    // The printer's own paper, its margins the edges it cannot print on; invalid when unknown.
+    QPageLayout page;
 };
-
-// The paper the person most likely has, for a page no printer told us the size of.
-QPageSize localPaper();
 
 // Documents drawn for one destination on the UI thread, then sent as a whole off it.
 class PrintJob : public Printer {

@@ -30,7 +30,7 @@ Destination FakePrintSystem::findDefault()
     const Destination::Kind found = kind;
     if (found != Destination::Kind::Printer)
         return {found, {}, {}};
-    return {found, QStringLiteral("Recorder"), QPageSize(QPageSize::Letter)};
+    return {found, QStringLiteral("Recorder"), QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {})};
 }
 
 std::unique_ptr<PrintJob> FakePrintSystem::jobFor(const Destination&) { return std::make_unique<RecordingJob>(*this); }
