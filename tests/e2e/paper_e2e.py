@@ -49,7 +49,7 @@ def faults_of(queue, locale, paper, margins, home):
     if keep:
         for kind, job in (("values", values), ("description", description), ("answers", answer_sheet),
                           ("graph", graph_sheet)):
-            shutil.copy(job, os.path.join(keep, f"{queue}-{locale}-{kind}.pdf"))
+            shutil.copy(job, os.path.join(keep, f"{len(os.listdir(keep)):03}-{queue}-{locale}-{kind}.pdf"))
     faults = []
     jobs = (values, description, answer_sheet, graph_sheet)
     with ThreadPoolExecutor() as pool:
