@@ -67,8 +67,8 @@ PaintedPage::PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::func
     if (!ok_)
         return;
     painter_.setFont(textFont());
-    // The device's origin is the printable area's corner, but not every device keeps the
-    // drawing inside that area: a screen wider than the page is cut at its edge.
+    // Nothing reaches the edges the printer cannot print on, which a PDF would otherwise
+    // carry: a screen wider than the printable area is cut at its edge.
     painter_.setClipRect(QRect(QPoint(0, 0), painter_.viewport().size()));
 }
 

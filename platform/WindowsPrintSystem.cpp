@@ -26,7 +26,7 @@ public:
     {
         auto document = std::make_shared<Document>();
         document->printer.setPrinterName(destination_.name);
-        // The engine draws from the printable corner of the paper by itself; the paper is ours.
+        // Only the paper is set: Qt's Windows engine already draws from the printable corner.
         document->printer.setPageSize(destination_.page.isValid() ? destination_.page.pageSize()
                                                                   : localPage().pageSize());
         document->printer.setDocName(title);
