@@ -31,7 +31,12 @@ struct Cups {
     decltype(&::cupsLastError) lastError = nullptr;
     decltype(&::cupsCopyDestInfo) copyDestInfo = nullptr;
     decltype(&::cupsFreeDestInfo) freeDestInfo = nullptr;
-    decltype(&::cupsGetDestMediaDefault) mediaDefault = nullptr;
+    decltype(&::cupsGetOption) option = nullptr;
+    decltype(&::cupsFindDestDefault) findDestDefault = nullptr;
+    decltype(&::ippGetString) string = nullptr;
+    decltype(&::cupsGetDestMediaByName) mediaByName = nullptr;
+    decltype(&::pwgMediaForPWG) pwgMedia = nullptr;
+    decltype(&::pwgMediaForLegacy) legacyMedia = nullptr;
     decltype(&::cupsCreateJob) createJob = nullptr;
     decltype(&::cupsStartDocument) startDocument = nullptr;
     decltype(&::cupsWriteRequestData) writeRequestData = nullptr;
@@ -58,8 +63,10 @@ Cups load()
         && resolve(library, "httpSetTimeout", c.setTimeout) && resolve(library, "httpClose", c.close)
         && resolve(library, "cupsGetNamedDest", c.namedDest) && resolve(library, "cupsFreeDests", c.freeDests)
         && resolve(library, "cupsLastError", c.lastError) && resolve(library, "cupsCopyDestInfo", c.copyDestInfo)
-        && resolve(library, "cupsFreeDestInfo", c.freeDestInfo)
-        && resolve(library, "cupsGetDestMediaDefault", c.mediaDefault) && resolve(library, "cupsCreateJob", c.createJob)
+        && resolve(library, "cupsFreeDestInfo", c.freeDestInfo) && resolve(library, "cupsGetOption", c.option)
+        && resolve(library, "cupsFindDestDefault", c.findDestDefault) && resolve(library, "ippGetString", c.string)
+        && resolve(library, "cupsGetDestMediaByName", c.mediaByName) && resolve(library, "pwgMediaForPWG", c.pwgMedia)
+        && resolve(library, "pwgMediaForLegacy", c.legacyMedia) && resolve(library, "cupsCreateJob", c.createJob)
         && resolve(library, "cupsStartDocument", c.startDocument)
         && resolve(library, "cupsWriteRequestData", c.writeRequestData)
         && resolve(library, "cupsFinishDocument", c.finishDocument) && resolve(library, "cupsCancelJob2", c.cancelJob);
@@ -111,25 +118,56 @@ private:
     bool gaveUp_ = false;
 };
 
-QPageSize mediaOf(const Connection& connection, cups_dest_t* destination)
+// Sizes and margins come from libcups in hundredths of a millimetre.
+QPageLayout pageOf(int width, int length, const QMarginsF& margins)
+{
+    return QPageLayout(
+        QPageSize(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter, {}, QPageSize::FuzzyMatch),
+        QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+}
+
+// A paper by its standard name or by an older one ("A4", "letter").
+const pwg_media_t* knownSize(const char* name)
+{
+    const pwg_media_t* media = cups().pwgMedia(name);
+    return media ? media : cups().legacyMedia(name);
+}
+
+// The paper the destination takes by default and the edges of it that it cannot print on;
+// invalid when the destination says nothing of its paper.
+QPageLayout mediaOf(const Connection& connection, cups_dest_t* destination)
 {
     const Cups& c = cups();
     cups_dinfo_t* info = c.copyDestInfo(connection.http(), destination);
     if (!info)
         return {};
+    // The person's own choice for the queue comes first, then the queue's default paper.
+    // (libcups' own default look-up reads only the former and otherwise assumes US Letter.)
+    const char* name = c.option("media", destination->num_options, destination->options);
+    if (!name) {
+        if (ipp_attribute_t* media = c.findDestDefault(connection.http(), destination, info, "media"))
+            name = c.string(media, 0, nullptr);
+    }
+    QPageLayout page;
     cups_size_t size{};
-    const bool known = c.mediaDefault(connection.http(), destination, info, 0, &size) != 0;
+    if (name && c.mediaByName(connection.http(), destination, info, name, CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
+        // A driver rounding its paper to whole points can give an edge a margin below zero.
+        auto margin = [](int edge) { return std::max(edge, 0) / 100.0; };
+        page = pageOf(size.width, size.length,
+                      QMarginsF(margin(size.left), margin(size.top), margin(size.right), margin(size.bottom)));
+    } else if (const pwg_media_t* known = name ? knownSize(name) : nullptr) {
+        // A queue without a driver names its paper but not what the printer reaches on it.
+        page = pageOf(known->width, known->length, localPage().margins(QPageLayout::Millimeter));
+    }
     c.freeDestInfo(info);
-    if (!known || size.width <= 0 || size.length <= 0)
-        return {};
-    return QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter, {}, QPageSize::FuzzyMatch);
+    return page;
 }
 
 // Documents drawn into PDFs in memory, then sent to one queue as a job each.
 class CupsJob final : public PrintJob {
 public:
     CupsJob(const Destination& destination)
-        : queue_(destination.name.toUtf8()), pdf_(destination.pageSize.isValid() ? destination.pageSize : localPaper())
+        : queue_(destination.name.toUtf8()), pdf_(destination.page.isValid() ? destination.page : localPage())
     {
     }
 

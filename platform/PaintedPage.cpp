@@ -3,18 +3,73 @@
 #include "PainterSurface.h"
 
 #include <QFont>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QWidget>
 
 namespace tessaly {
+namespace {
+
+qsizetype leadingBlanks(const QString& text)
+{
+    qsizetype count = 0;
+    while (count < text.size() && text[count] == u' ')
+        ++count;
+    return count;
+}
+
+// `line` as lines no wider than `width`: broken at the last blank that fits after the line's
+// indent, the blanks there left out, or between characters where no such blank fits. What is
+// broken off keeps the line's indent, where the indent leaves room for words.
+QStringList wrapped(const QString& line, const QFontMetricsF& metrics, qreal width)
+{
+    const QString indent = line.left(leadingBlanks(line));
+    const QString hanging = metrics.horizontalAdvance(indent) <= width / 2 ? indent : QString();
+    QStringList lines;
+    QString text = line;
+    while (metrics.horizontalAdvance(text) > width) {
+        // The most characters that fit, and at least one, so that every line takes some.
+        qsizetype fit = 1;
+        for (qsizetype low = 2, high = text.size() - 1; low <= high;) {
+            const qsizetype middle = (low + high) / 2;
+            if (metrics.horizontalAdvance(text.left(middle)) <= width) {
+                fit = middle;
+                low = middle + 1;
+            } else {
+                high = middle - 1;
+            }
+        }
+        // A blank just after the part that fits is a break too.
+        qsizetype cut = text.lastIndexOf(u' ', fit);
+        qsizetype next = cut;
+        if (cut > leadingBlanks(text)) {
+            while (next < text.size() && text[next] == u' ')
+                ++next;
+        } else {
+            cut = next = fit;
+        }
+        lines << text.left(cut);
+        text.remove(0, next);
+        if (!text.isEmpty() && cut > hanging.size())
+            text.prepend(hanging);
+    }
+    if (lines.isEmpty() || !text.isEmpty())
+        lines << text;
+    return lines;
+}
+
+} // namespace
 
 PaintedPage::PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::function<bool()> end)
     : painter_(painter), device_(device), end_(std::move(end)), ok_(painter.isActive())
 {
-    if (ok_)
-        painter_.setFont(textFont());
+    if (!ok_)
+        return;
+    painter_.setFont(textFont());
+    // Nothing reaches the edges the printer cannot print on, which a PDF would otherwise
+    // carry: a screen wider than the printable area is cut at its edge.
+    painter_.setClipRect(QRect(QPoint(0, 0), painter_.viewport().size()));
 }
 
 QFont PaintedPage::textFont()
@@ -28,14 +83,18 @@ bool PaintedPage::PrintLine(const QString& text)
 {
     if (!ok_)
         return false;
-    const QFontMetrics metrics(painter_.font(), &device_);
-    if (y_ + metrics.height() > painter_.viewport().height() && y_ > 0) {
-        ok_ = device_.newPage();
-        y_ = 0;
+    const QFontMetricsF metrics(painter_.font(), &device_);
+    for (const QString& line : wrapped(text, metrics, painter_.viewport().width())) {
+        if (y_ + metrics.height() > painter_.viewport().height() && y_ > 0) {
+            ok_ = device_.newPage();
+            if (!ok_)
+                return false;
+            y_ = 0;
+        }
+        painter_.drawText(QPointF(0, y_ + metrics.ascent()), line);
+        y_ += metrics.lineSpacing();
     }
-    painter_.drawText(0, y_ + metrics.ascent(), text);
-    y_ += metrics.lineSpacing();
-    return ok_;
+    return true;
 }
 
 bool PaintedPage::SetBold(bool bold)

@@ -34,7 +34,7 @@ private:
     QPagedPaintDevice& device_;
     std::function<bool()> end_;
     bool ok_;
-    int y_ = 0;
+    qreal y_ = 0;
 };
 
 } // namespace tessaly

@@ -3,19 +3,31 @@
 #include "PaintedPage.h"
 
 #include <QBuffer>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 
 namespace tessaly {
 
+QPageLayout localPage()
+{
+    // A quarter of an inch: within what any printer reaches.
+    constexpr double kMarginMm = 6.35;
+    const QPageSize paper(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                             : QPageSize::A4);
+    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                       QPageLayout::Millimeter);
+}
+
 // One PDF being drawn: the painter goes before the writer, the writer before its buffer.
 struct PdfPrinter::Canvas {
-    Canvas(const QString& title, const QPageSize& pageSize) : writer(&buffer)
+    Canvas(const QString& title, const QPageLayout& page) : writer(&buffer)
     {
         buffer.open(QIODevice::WriteOnly);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Tessaly"));
-        writer.setPageSize(pageSize);
+        // The painter's origin and extent become the printable area's.
+        writer.setPageLayout(page);
         writer.setResolution(1200);
         painter.begin(&writer);
     }
@@ -26,7 +38,7 @@ struct PdfPrinter::Canvas {
     QPainter painter;
 };
 
-PdfPrinter::PdfPrinter(const QPageSize& pageSize, Layout layout) : pageSize_(pageSize), layout_(layout) {}
+PdfPrinter::PdfPrinter(const QPageLayout& page, Layout layout) : page_(page), layout_(layout) {}
 
 PdfPrinter::~PdfPrinter() = default;
 
@@ -34,12 +46,12 @@ std::unique_ptr<PrinterPage> PdfPrinter::StartDoc(const QString& title)
 {
     if (layout_ == Layout::OnePdf) {
         if (!shared_)
-            shared_ = std::make_unique<Canvas>(title, pageSize_);
+            shared_ = std::make_unique<Canvas>(title, page_);
         else if (!shared_->painter.isActive() || !shared_->writer.newPage())
             return nullptr;
         return std::make_unique<PaintedPage>(shared_->painter, shared_->writer, [] { return true; });
     }
-    auto canvas = std::make_shared<Canvas>(title, pageSize_);
+    auto canvas = std::make_shared<Canvas>(title, page_);
     return std::make_unique<PaintedPage>(canvas->painter, canvas->writer, [this, canvas, title] {
         if (!canvas->end())
             return false;

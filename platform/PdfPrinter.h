@@ -3,16 +3,21 @@
 #include "Printer.h"
 
 #include <QByteArray>
-#include <QPageSize>
+#include <QPageLayout>
 
 #include <memory>
 #include <vector>
 
 namespace tessaly {
 
+// The paper the person most likely has, for a printer that says nothing of its own (and a PDF
+// kept in a file), with margins no printer cuts into.
+QPageLayout localPage();
+
 // Draws documents into PDFs held in memory, never in a file of their own: each document a
 // PDF of its own (a job each for the print system), or all of them one after the other in
-// one PDF (a printout kept in a file the person chose).
+// one PDF (a printout kept in a file the person chose). Every page is the layout's whole paper,
+// drawn from the corner of its printable area and no further than it.
 class PdfPrinter final : public Printer {
 public:
     enum class Layout { PdfPerDocument, OnePdf };
@@ -21,7 +26,7 @@ public:
         QByteArray pdf;
     };
 
-    explicit PdfPrinter(const QPageSize& pageSize, Layout layout = Layout::PdfPerDocument);
+    explicit PdfPrinter(const QPageLayout& page, Layout layout = Layout::PdfPerDocument);
     ~PdfPrinter() override;
 
     std::unique_ptr<PrinterPage> StartDoc(const QString& title) override;
@@ -33,7 +38,7 @@ public:
 private:
     struct Canvas;
 
-    QPageSize pageSize_;
+    QPageLayout page_;
     Layout layout_;
     std::unique_ptr<Canvas> shared_;
     std::vector<Document> documents_;

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -55,12 +54,6 @@ Deadline::Clock::rep ticksFromNow(milliseconds span)
 }
 
 } // namespace
-
-QPageSize localPaper()
-{
-    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                        : QPageSize::A4);
-}
 
 Deadline::Deadline(milliseconds silence)
     : silence_(silence), expires_(ticksFromNow(silence)), latest_(std::numeric_limits<Clock::rep>::max())
@@ -195,7 +188,7 @@ void Printing::found(const std::shared_ptr<Request>& request)
             return;
         }
         // Drawn here, where the screens are.
-        PdfPrinter pdf(localPaper(), PdfPrinter::Layout::OnePdf);
+        PdfPrinter pdf(localPage(), PdfPrinter::Layout::OnePdf);
         if (!request->printout.draw(pdf) || !pdf.finish()) {
             finish(request, PrintOutcome::Failed);
             return;
@@ -222,7 +215,7 @@ void Printing::keepInFile(const std::shared_ptr<Request>& request, QByteArray pd
         [failure, path, pdf, draw = request->printout.draw] {
             QByteArray bytes = pdf;
             if (bytes.isEmpty()) {
-                PdfPrinter printer(localPaper(), PdfPrinter::Layout::OnePdf);
+                PdfPrinter printer(localPage(), PdfPrinter::Layout::OnePdf);
                 if (!draw(printer) || !printer.finish())
                     return false;
                 bytes = printer.documents().front().pdf;

@@ -3,7 +3,7 @@
 #include "Printer.h"
 
 #include <QObject>
-#include <QPageSize>
+#include <QPageLayout>
 #include <QPointer>
 #include <QString>
 #include <QThreadPool>
@@ -38,11 +38,9 @@ struct Destination {
     };
     Kind kind = Kind::None;
     QString name;
-    QPageSize pageSize;
+    // The printer's own paper, its margins the edges it cannot print on; invalid when unknown.
+    QPageLayout page;
 };
-
-// The paper the person most likely has, for a page no printer told us the size of.
-QPageSize localPaper();
 
 // How long a printout may wait on a print system that has gone silent. Every sign of life
 // (data taken by the scheduler) moves it on; the program's end can cut it short. Shared by

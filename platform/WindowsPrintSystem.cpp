@@ -1,6 +1,7 @@
 #include "WindowsPrintSystem.h"
 
 #include "PaintedPage.h"
+#include "PdfPrinter.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -25,7 +26,9 @@ public:
     {
         auto document = std::make_shared<Document>();
         document->printer.setPrinterName(destination_.name);
-        document->printer.setPageSize(destination_.pageSize.isValid() ? destination_.pageSize : localPaper());
+        // Only the paper is set: Qt's Windows engine already draws from the printable corner.
+        document->printer.setPageSize(destination_.page.isValid() ? destination_.page.pageSize()
+                                                                  : localPage().pageSize());
         document->printer.setDocName(title);
         document->painter.begin(&document->printer);
         return std::make_unique<PaintedPage>(document->painter, document->printer, [this, document] {
@@ -68,7 +71,8 @@ Destination WindowsPrintSystem::findDefault(const Deadline&)
 std::unique_ptr<PrintJob> WindowsPrintSystem::jobFor(const Destination& destination)
 {
     Destination withPaper = destination;
-    withPaper.pageSize = QPrinterInfo::printerInfo(destination.name).defaultPageSize();
+    withPaper.page =
+        QPageLayout(QPrinterInfo::printerInfo(destination.name).defaultPageSize(), QPageLayout::Portrait, {});
     return std::make_unique<SpoolerJob>(withPaper);
 }
 

@@ -10,6 +10,7 @@ import threading
 import time
 
 from driver import INTRO, TITLE, check, descendants, run, wait_until, xdo
+from paper import A4, DRIVER_MARGINS, HERE, check_job, ppd, words
 
 JOBS = os.environ.get("PRINTED_JOBS", "")
 
@@ -29,9 +30,11 @@ def text_of(pdf):
     return " ".join(subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout.split())
 
 
-def open_description(app, caption, heading):
-    app.press(app.leave_splash(), "Jump to Tessaly")
-    app.press(app.window(INTRO), "The Colors")
+def open_description(app, caption, heading, intro=None):
+    if intro is None:
+        app.press(app.leave_splash(), "Jump to Tessaly")
+        intro = app.window(INTRO)
+    app.press(intro, "The Colors")
     chooser = wait_until("the chooser", lambda: next(
         (w for t, w in app.windows() if descendants(w, "push button", caption)), None))
     app.press(chooser, caption)
@@ -69,6 +72,35 @@ def the_paper_version_is_two_printouts(app):
     app.press(app.window(INTRO), "Print Manual Tessaly")
     printed = wait_until("two more jobs", lambda: finished_jobs(before + 2))
     check(os.path.getsize(printed[-2]) > 1000 and os.path.getsize(printed[-1]) > 1000, "empty paper version")
+
+
+def on_a_printer_with_a_driver_the_printouts_take_its_paper_and_keep_inside_its_margins(app):
+    """An A4 printer with a driver, for a person in the US: the printer's paper and margins go
+    before the country's."""
+    uri = queue_uri()
+    subprocess.run(["lpadmin", "-p", "TessalyA4", "-E", "-v", uri, "-P", ppd(os.environ["E2E_WORK"])], check=True,
+                   stderr=subprocess.DEVNULL)
+    subprocess.run(["lpadmin", "-d", "TessalyA4"], check=True)
+    try:
+        before = len(jobs())
+        app.press(app.leave_splash(), "Jump to Tessaly")
+        intro = app.window(INTRO)
+        app.press(intro, "Print Manual Tessaly")
+        wait_until("the paper version", lambda: finished_jobs(before + 2))
+        description = open_description(app, "Red / Yellow", "Red/Yellow - The Directing Socializer", intro)
+        app.press(description, "Print Text")
+        printed = wait_until("the description", lambda: finished_jobs(before + 3))[before:]
+    finally:
+        subprocess.run(["lpadmin", "-d", "Tessaly"], check=True)
+        subprocess.run(["lpadmin", "-x", "TessalyA4"], check=True)
+    faults = [fault for job in printed for fault in check_job(job, A4, DRIVER_MARGINS)]
+    check(not faults, f"{faults}")
+    with open(os.path.join(HERE, "..", "..", "content", "descriptions", "redyellow.print.txt"), encoding="utf-8") as f:
+        check(words(printed[-1]) == f.read().split(), f"the description reads {' '.join(words(printed[-1]))[:300]}")
+
+
+on_a_printer_with_a_driver_the_printouts_take_its_paper_and_keep_inside_its_margins.environment = lambda: {
+    "LANG": "en_US.UTF-8", "LC_ALL": "", "LC_MEASUREMENT": "", "LC_PAPER": ""}
 
 
 SAVE_BOX = "No printer: save the printout as a PDF"
@@ -216,6 +248,8 @@ def a_queue_that_fails_the_job_keeps_it(app):
 
 if __name__ == "__main__":
     run([a_description_prints_its_header_and_text, a_queue_that_refuses_jobs_is_reported,
-         the_paper_version_is_two_printouts, without_a_printer_the_printout_goes_into_the_pdf_the_person_names,
+         the_paper_version_is_two_printouts,
+         on_a_printer_with_a_driver_the_printouts_take_its_paper_and_keep_inside_its_margins,
+         without_a_printer_the_printout_goes_into_the_pdf_the_person_names,
          with_no_scheduler_at_all_the_pdf_is_offered, a_scheduler_that_does_not_answer_ends_in_the_failure_box,
          a_stopped_queue_keeps_the_job, a_queue_that_fails_the_job_keeps_it])

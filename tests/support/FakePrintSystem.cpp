@@ -10,7 +10,8 @@ namespace {
 class RecordingJob final : public PrintJob {
 public:
     explicit RecordingJob(FakePrintSystem& system)
-        : system_(system), onWorker_(system.drawsOnWorker), pdf_(QPageSize(QPageSize::Letter))
+        : system_(system), onWorker_(system.drawsOnWorker),
+          pdf_(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}))
     {
     }
 
@@ -58,7 +59,7 @@ Destination FakePrintSystem::findDefault(const Deadline& deadline)
     const Destination::Kind found = kind;
     if (found != Destination::Kind::Printer)
         return {found, {}, {}};
-    return {found, QStringLiteral("Recorder"), QPageSize(QPageSize::Letter)};
+    return {found, QStringLiteral("Recorder"), QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {})};
 }
 
 std::unique_ptr<PrintJob> FakePrintSystem::jobFor(const Destination&) { return std::make_unique<RecordingJob>(*this); }

@@ -82,7 +82,7 @@ TEST(Pictures, AnIconHoldsThePicturesForItsScreen)
 
 TEST(Pictures, ThePaperSheetsReachThePageAtPrintResolution)
 {
-    PdfPrinter pdf(QPageSize(QPageSize::Letter));
+    PdfPrinter pdf(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}));
     ASSERT_TRUE(printPaperVersion(pdf));
     QList<QByteArray> printed;
     for (const auto& document : pdf.documents())
