@@ -6,6 +6,8 @@
 #   make package  builds build-package/tessaly_<version>_<arch>.deb
 # and a long run for robustness:
 #   make soak     100,000 random user actions on the sanitizer build (TESSALY_MONKEY_SEED picks the stream)
+# and the thread sanitizer over the tests that run threads (printing) and the screens:
+#   make tsan     the unit, printing, screen and robustness tests on a ThreadSanitizer build in build-tsan/
 # and the performance figures:
 #   make bench    start-up against the floor program (instructions, wall time, memory) and
 #                 every screen change timed, on a Release build in build-bench/
@@ -19,7 +21,7 @@ PACKAGE_BUILD_DIR ?= build-package
 BENCH_BUILD_DIR ?= build-bench
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build bootstrap package soak bench clean windows test-windows
+.PHONY: run test build bootstrap package soak tsan bench clean windows test-windows
 
 bootstrap:
 	@scripts/bootstrap
@@ -49,6 +51,13 @@ soak:
 	QT_QPA_PLATFORM=offscreen TESSALY_MONKEY_ACTIONS=100000 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  $(TEST_BUILD_DIR)/tests/robustness/robustness_tests --gtest_filter=Monkey.*
 
+tsan:
+	@scripts/bootstrap test
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS)
+	cd build-tsan && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/tsan.supp" \
+	  ctest -j $(JOBS) --output-on-failure -LE "e2e|install" -E "^command_line"
+
 bench:
 	@scripts/bootstrap bench
 	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_BUILD_TESTS=OFF -DTESSALY_BUILD_BENCH=ON
@@ -62,4 +71,4 @@ test-windows:
 	scripts/test-windows
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(BENCH_BUILD_DIR) build-win dist
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(BENCH_BUILD_DIR) build-tsan build-win dist
