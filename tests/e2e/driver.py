@@ -246,6 +246,15 @@ class App:
         self.press(box, button)
         wait_until("the box to close", lambda: not showing(box))
 
+    def start_questionnaire(self, intro, name="Ann"):
+        """Presses "START the Tessaly" on the instructions, gives the name and returns Part I."""
+        self.press(intro, "START the Tessaly")
+        self.message_box(TITLE)
+        xdo("type", name)
+        xdo("key", "Return")
+        self.wait_titles([TITLE])
+        return self.window(TITLE)
+
     def leave_splash(self):
         """Moves the mouse over the splash panel's own area and waits for the tutorial."""
         self.wait_titles([""])

@@ -44,12 +44,7 @@ def the_worked_example_from_splash_to_the_descriptions(app):
     app.click(app.control(intro, "radio button", "Sample box, brave, Least like me"))
     wait_until("brave's Most mark to be taken away", lambda: not checked(brave))
 
-    app.press(intro, "START the Tessaly")
-    app.message_box(TITLE)
-    xdo("type", "Ann")
-    xdo("key", "Return")
-    app.wait_titles([TITLE])
-    quiz = app.window(TITLE)
+    quiz = app.start_questionnaire(intro)
 
     for box in range(1, 16):
         mark(app, quiz, box)

@@ -24,16 +24,9 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 
-dbus-daemon --session --fork --address="unix:path=$work/bus" --print-pid=1 >"$work/dbus.pid" 2>/dev/null
-pids+=("$(cat "$work/dbus.pid")")
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
 export XDG_RUNTIME_DIR="$work"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-  sleep 0.1
-done
+. "$(dirname "$0")/session_bus.sh"
+start_session_bus
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export TESSALY_BINARY="$binary"

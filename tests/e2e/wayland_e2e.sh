@@ -34,15 +34,8 @@ done
 [ -n "$display" ] || { echo "weston did not start XWayland"; cat "$work/weston.log"; exit 1; }
 
 # A session bus with the accessibility bus, through which About is chosen below.
-dbus-daemon --session --fork --address="unix:path=$work/bus" --print-pid=1 >"$work/dbus.pid" 2>/dev/null
-pids+=("$(cat "$work/dbus.pid")")
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-  sleep 0.1
-done
+. "$(dirname "$0")/session_bus.sh"
+start_session_bus
 
 # As a Wayland session starts a program: both displays known, no platform chosen.
 env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tessaly-wl DISPLAY="$display" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" \
