@@ -72,13 +72,20 @@ void preferXWayland(int argc, char* argv[])
 
 std::string displayInWords(std::string_view platform, std::string_view waylandDisplay, std::string_view x11Display)
 {
-    const auto quoted = [](std::string_view name) { return "\"" + std::string(name) + "\""; };
+    // Built by appending: GCC 12 warns wrongly about a literal added to a temporary string.
+    const auto named = [](std::string_view kind, std::string_view variable, std::string_view name) {
+        std::string words(kind);
+        if (name.empty())
+            words.append(" (").append(variable).append(" is not set)");
+        else
+            words.append(" \"").append(name).append("\"");
+        return words;
+    };
     if (platform.starts_with("wayland"))
-        return waylandDisplay.empty() ? "Wayland display (WAYLAND_DISPLAY is not set)"
-                                      : "Wayland display " + quoted(waylandDisplay);
+        return named("Wayland display", "WAYLAND_DISPLAY", waylandDisplay);
     if (platform.empty() || platform.starts_with("xcb"))
-        return x11Display.empty() ? "X11 display (DISPLAY is not set)" : "X11 display " + quoted(x11Display);
-    return "display of the platform " + quoted(platform);
+        return named("X11 display", "DISPLAY", x11Display);
+    return named("display of the platform", "QT_QPA_PLATFORM", platform);
 }
 
 namespace {

@@ -25,3 +25,22 @@ TEST(Startup, AWaylandSessionRunsThroughXWaylandUnlessAPlatformWasChosen)
         EXPECT_EQ(wantsXWayland(c.wayland, c.x11, c.platform, c.onCommandLine), c.xwayland)
             << c.wayland << " " << c.x11 << " " << c.platform << " " << c.onCommandLine;
 }
+
+TEST(Startup, NoDisplayNamesTheOneItTried)
+{
+    struct Case {
+        const char* platform;
+        const char* wayland;
+        const char* x11;
+        const char* words;
+    };
+    const Case cases[] = {
+        {"", "", ":0", "X11 display \":0\""},
+        {"xcb", "wayland-0", "", "X11 display (DISPLAY is not set)"},
+        {"wayland", "wayland-1", ":0", "Wayland display \"wayland-1\""},
+        {"wayland-egl", "", "", "Wayland display (WAYLAND_DISPLAY is not set)"},
+        {"eglfs", "", "", "display of the platform \"eglfs\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tessaly::displayInWords(c.platform, c.wayland, c.x11), c.words) << c.platform;
+}
