@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -157,10 +158,14 @@ void ScreenWindow::place()
     placed_ = true;
     const auto& info = screenInfo(id_);
     const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
-    // The frame the window system draws around the window, as far as Qt knows it before the
-    // window is first shown; it has to fit on the screen too.
-    create();
-    const QMargins frame = windowHandle()->frameMargins();
+    // The frame the window system draws around the window has to fit on the screen too. Windows
+    // tells it as soon as the window exists. An X11 window manager tells it only once the window
+    // is mapped, and a window made there before it is placed opens where the manager likes
+    // (weston's does): X11 and Wayland windows are made as they are shown.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland")))
+        create();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const QRect available = screen()->availableGeometry();
     const QRect room = available.marginsRemoved(frame);
     const QSize bars(viewport_->verticalScrollBar()->sizeHint().width(),
