@@ -8,7 +8,13 @@
 set -euo pipefail
 
 package=$(realpath "$1")
-mirror=deb.debian.org
+# The machine's own mirrors, from its apt configuration: the main archive and the security one.
+uris=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | awk '$1 == "deb" {print $2}';
+       cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '$1 == "URIs:" {print $2}')
+archive=$(grep -v -- '-security' <<<"$uris" | head -n 1 || true)
+security=$(grep -- '-security' <<<"$uris" | head -n 1 || true)
+security=${security:-$archive}
+mirror=$(sed -E 's#^[a-z]+://([^/]+).*#\1#' <<<"$archive")
 app_id=com.corvane.Tessaly
 splash_size=505x357
 
@@ -32,12 +38,12 @@ mkdir -p "$cache"
     partial="$cache/bookworm-root.partial"
     rm -rf "$partial"
     debootstrap --variant=minbase --keyring=/usr/share/keyrings/debian-archive-keyring.gpg \
-      bookworm "$partial" "http://$mirror/debian" >"$cache/debootstrap.log" 2>&1 ||
+      bookworm "$partial" "$archive" >"$cache/debootstrap.log" 2>&1 ||
       { tail -n 20 "$cache/debootstrap.log"; exit 1; }
     cat >"$partial/etc/apt/sources.list" <<LIST
-deb http://$mirror/debian bookworm main
-deb http://$mirror/debian bookworm-updates main
-deb http://$mirror/debian-security bookworm-security main
+deb $archive bookworm main
+deb $archive bookworm-updates main
+deb $security bookworm-security main
 LIST
     chroot "$partial" apt-get clean
     tar -C "$partial" --numeric-owner -cf "$tarball.partial" .
