@@ -103,7 +103,6 @@ struct Printing::Request {
     std::shared_ptr<Deadline> deadline;
     // Written by the worker that looks it up, read once it has answered.
     Destination destination;
-    std::shared_ptr<PrintJob> job;
     QTimer watcher; // the deadline as the UI thread sees it
     bool finished = false;
 };
@@ -242,22 +241,22 @@ void Printing::keepInFile(const std::shared_ptr<Request>& request, QByteArray pd
 
 void Printing::sendToPrinter(const std::shared_ptr<Request>& request)
 {
-    request->job = system_->jobFor(request->destination);
-    if (!request->job) {
+    const std::shared_ptr<PrintJob> job = system_->jobFor(request->destination);
+    if (!job) {
         finish(request, PrintOutcome::Failed);
         return;
     }
     std::function<bool()> sending;
-    if (request->printout.picturesOnly && request->job->drawnOnAnyThread()) {
-        sending = [job = request->job, deadline = request->deadline, draw = request->printout.draw] {
+    if (request->printout.picturesOnly && job->drawnOnAnyThread()) {
+        sending = [job, deadline = request->deadline, draw = request->printout.draw] {
             return !deadline->passed() && draw(*job) && job->send(*deadline);
         };
     } else {
-        if (!request->printout.draw(*request->job)) {
+        if (!request->printout.draw(*job)) {
             finish(request, PrintOutcome::Failed);
             return;
         }
-        sending = [job = request->job, deadline = request->deadline] { return job->send(*deadline); };
+        sending = [job, deadline = request->deadline] { return job->send(*deadline); };
     }
     inBackground(request, std::move(sending),
                  [this, request](bool sent) { finish(request, sent ? PrintOutcome::Printed : PrintOutcome::Failed); });
