@@ -10,7 +10,8 @@ using namespace tessaly;
 // nothing to print on and the printout is offered as a PDF.
 TEST(WindowsPrintSystem, FindsTheSpoolersDefaultPrinter)
 {
-    const Destination found = WindowsPrintSystem().findDefault();
+    const Deadline deadline(Printing::kSilence);
+    const Destination found = WindowsPrintSystem().findDefault(deadline);
     const QPrinterInfo expected = QPrinterInfo::defaultPrinter();
     if (expected.isNull()) {
         EXPECT_EQ(found.kind, Destination::Kind::None);
