@@ -341,6 +341,9 @@ TEST_F(Printouts, EveryPrintoutIsOnThePapersPrintableAreaWithEveryLineWhole)
         QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18)),
         QPageLayout(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF(12, 8, 6, 10), QPageLayout::Millimeter),
     };
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "reading the pages back takes poppler's tools, which only the Linux suite has";
+#endif
     // Names too long for one line: one of words, one a single word.
     const QString words = "Annabel Marguerite Konstantina von Featherstonehaugh-Cholmondeley of Wolverhampton Green";
     const QString word = QString("Maximiliana").repeated(9);
@@ -431,8 +434,13 @@ TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
     arriveAt(quiz);
     const QString missing = dir.filePath("no/such/folder/quiz.pdf");
     dialogs.expectSaveFile("Tessaly questionnaire 1.pdf", missing);
+#ifdef Q_OS_WIN
+    const QString why = "Path not found.";
+#else
+    const QString why = "No such file or directory";
+#endif
     dialogs.expectMessage(MessageKind::SaveFailure,
-                          "The printout could not be saved as " + missing + ": No such file or directory");
+                          "The printout could not be saved as " + QDir::toNativeSeparators(missing) + ": " + why);
     dialogs.expectSaveFile("quiz.pdf", "");
     print(quiz, "mnuprint");
     EXPECT_FALSE(QFileInfo::exists(missing));
