@@ -3,15 +3,18 @@
 #include "Completeness.h"
 #include "Dialogs.h"
 #include "Expect.h"
+#include "Messages.h"
 #include "Product.h"
 #include "Scoring.h"
 #include "ScreenFlow.h"
 #include "Session.h"
 #include "StyleLibrary.h"
+#include "SystemInfo.h"
 
 #include <QWidget>
 #include <QWindow>
 
+#include <exception>
 #include <optional>
 
 namespace tessaly {
@@ -24,6 +27,7 @@ const QString kNotTakenQuestion = QStringLiteral("You can not go back to Your Co
                                                  "test yet!  Do you want to take the Tessaly now?");
 const QString kNamePrompt = QStringLiteral("Please enter your name");
 const QString kNameMissing = QStringLiteral("Please Enter Your Name");
+const QString kSystemInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 const QString kColorsUnknown =
     QStringLiteral("Your Colors are not known yet!  Please complete the Tessaly to discover them.");
 
@@ -99,7 +103,7 @@ void Shell::startQuestionnaire()
     while (name.isEmpty()) {
         name = dialogs_.inputText(parentFor(ScreenId::Intro), kNamePrompt, QString::fromUtf8(kCompanyTitle));
         if (name.isEmpty())
-            dialogs_.inform(parentFor(ScreenId::Intro), MessageKind::Notice, kNameMissing);
+            dialogs_.inform(parentFor(ScreenId::Intro), kNoticeBox, kNameMissing);
     }
     session_.setUserName(name);
     flow_.navigate(ScreenId::Intro, ScreenId::quiz);
@@ -109,7 +113,7 @@ void Shell::finishPart(QuizScreen screen)
 {
     const ScreenId current = screenOf(screen);
     if (const auto missing = findMissingChoice(session_.answers(), screen)) {
-        dialogs_.inform(parentFor(current), MessageKind::MissedQuestion,
+        dialogs_.inform(parentFor(current), kMissedQuestionBox,
                         QString::fromStdString(missedQuestionMessage(*missing)));
         return;
     }
@@ -133,7 +137,7 @@ void Shell::discoverYourColors()
     for (const auto c : kColors) {
         const auto number = smallWholeNumber(session_.yourColors().values[indexOf(c)]);
         if (!number) {
-            dialogs_.inform(parentFor(ScreenId::Yourcolor1), MessageKind::Notice, kColorsUnknown);
+            dialogs_.inform(parentFor(ScreenId::Yourcolor1), kNoticeBox, kColorsUnknown);
             return;
         }
         values[indexOf(c)] = *number;
@@ -154,6 +158,19 @@ void Shell::backToYourColors()
     }
     if (dialogs_.ask(parentFor(ScreenId::choice1), kNotTakenQuestion))
         flow_.navigate(ScreenId::choice1, ScreenId::Intro);
+}
+
+void StartSysInfo(SystemInfoTool& tool, Dialogs& dialogs, QWidget* parent)
+{
+    bool started = false;
+    try {
+        if (const auto path = tool.locate())
+            started = tool.launch(*path);
+    } catch (const std::exception&) {
+        started = false;
+    }
+    if (!started)
+        dialogs.inform(parent, kNoticeBox, kSystemInfoUnavailable);
 }
 
 } // namespace tessaly

@@ -49,4 +49,8 @@ private:
     Printing& printing_;
 };
 
+// Starts the system's information tool, or says it is unavailable; the caller's window stays
+// as it is.
+void StartSysInfo(SystemInfoTool& tool, Dialogs& dialogs, QWidget* parent);
+
 } // namespace tessaly

@@ -4,15 +4,12 @@
 // once (Yes, a name), so that only the program's own work is timed.
 #include "Accessibility.h"
 #include "Dialogs.h"
+#include "PathSystemInfoTool.h"
 #include "Pictures.h"
-#include "Printing.h"
-#include "ScreenFlow.h"
+#include "Program.h"
+#include "QtWindowStacking.h"
 #include "Screens.h"
-#include "Session.h"
-#include "Shell.h"
 #include "Style.h"
-#include "SystemInfo.h"
-#include "WindowStacking.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -68,7 +65,7 @@ double median(std::vector<double> values)
 class AnsweringDialogs final : public Dialogs {
 public:
     bool ask(QWidget*, const QString&) override { return true; }
-    void inform(QWidget*, MessageKind, const QString& text) override
+    void inform(QWidget*, BoxLook, const QString& text) override
     {
         std::fprintf(stderr, "unexpected message box: %s\n", qPrintable(text));
     }
@@ -142,7 +139,6 @@ class Bench {
 public:
     Bench()
     {
-        flow_.setFactory([this](ScreenId id) { return createScreen(id, shell_); });
         for (int box = 1; box <= kBoxCount; ++box) {
             session_.selectMark(MarkColumn::Most, box, 1);
             session_.selectMark(MarkColumn::Least, box, 4);
@@ -345,10 +341,10 @@ private:
     AnsweringDialogs dialogs_;
     QtWindowStacking stacking_;
     PathSystemInfoTool systemInfo_;
-    Printing printing_{std::make_shared<NoPrinters>(), dialogs_};
-    Session session_;
-    ScreenFlow flow_{stacking_, [] {}};
-    Shell shell_{session_, flow_, dialogs_, systemInfo_, printing_};
+    Program program_{{dialogs_, stacking_, systemInfo_, std::make_shared<NoPrinters>()}, [] {}};
+    Session& session_ = program_.session;
+    ScreenFlow& flow_ = program_.flow;
+    Shell& shell_ = program_.shell;
 };
 
 } // namespace

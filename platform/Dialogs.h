@@ -6,15 +6,17 @@ class QWidget;
 
 namespace tessaly {
 
-// The kinds of message box the program shows. Each kind fixes the buttons, the icon
-// and the title; only the text varies.
-enum class MessageKind {
-    Question, // Yes and No, Yes the default, no icon, "Corvane Tessaly"
-    WordDefinition, // OK, question mark, "Corvane Tessaly"
-    MissedQuestion, // OK, no icon, "Corvane Tessaly"
-    PrintFailure, // OK, question mark, "Corvane Tessaly"
-    Notice, // OK, no icon, titled with the application title "Tessaly"
-    SaveFailure, // OK, warning sign, "Corvane Tessaly": a printout kept as a PDF could not be written
+// How a box with a single OK button looks: its sign, and whose name is its title. Each
+// layer names the boxes it shows by their purpose.
+enum class BoxSign { None, Question, Warning };
+enum class BoxTitle {
+    Company, // "Corvane Tessaly"
+    Application, // "Tessaly"
+};
+struct BoxLook {
+    BoxSign sign;
+    BoxTitle title;
+    friend bool operator==(const BoxLook&, const BoxLook&) = default;
 };
 
 // Modal boxes, kept behind an interface so the rules can be exercised without a
@@ -24,10 +26,10 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // A Question box; true when the answer is Yes.
+    // A question with Yes and No, Yes the default, no sign, the company's title; true for Yes.
     virtual bool ask(QWidget* parent, const QString& text) = 0;
-    // Any kind with a single OK button.
-    virtual void inform(QWidget* parent, MessageKind kind, const QString& text) = 0;
+    // A box with a single OK button.
+    virtual void inform(QWidget* parent, BoxLook look, const QString& text) = 0;
     // The input box with OK and Cancel; Cancel gives the empty text.
     virtual QString inputText(QWidget* parent, const QString& prompt, const QString& title) = 0;
     // The standard box for saving a file, offering `proposedPath`, for a printout kept as a

@@ -7,42 +7,31 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
 
 #include <limits>
 
 namespace tessaly {
 namespace {
 
-QMessageBox::Icon iconOf(MessageKind kind)
+QMessageBox::Icon iconOf(BoxSign sign)
 {
-    switch (kind) {
-    case MessageKind::WordDefinition:
-    case MessageKind::PrintFailure:
+    switch (sign) {
+    case BoxSign::Question:
         return QMessageBox::Question;
-    case MessageKind::SaveFailure:
+    case BoxSign::Warning:
         return QMessageBox::Warning;
-    default:
-        return QMessageBox::NoIcon;
+    case BoxSign::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
-QString titleOf(MessageKind kind)
+QString titleOf(BoxTitle title)
 {
-    return QString::fromUtf8(kind == MessageKind::Notice ? kApplicationTitle : kCompanyTitle);
+    return QString::fromUtf8(title == BoxTitle::Application ? kApplicationTitle : kCompanyTitle);
 }
 
 } // namespace
-
-QtDialogs::QtDialogs()
-{
-#ifndef Q_OS_WIN
-    // The save box keeps its history and folders in Qt's own settings file, which the person
-    // never chose to have. Pointed below a file, the settings can be neither read nor written:
-    // the box keeps what it knows in memory for this run only.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null/tessaly"));
-#endif
-}
 
 bool QtDialogs::ask(QWidget* parent, const QString& text)
 {
@@ -53,9 +42,9 @@ bool QtDialogs::ask(QWidget* parent, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtDialogs::inform(QWidget* parent, MessageKind kind, const QString& text)
+void QtDialogs::inform(QWidget* parent, BoxLook look, const QString& text)
 {
-    QMessageBox box(iconOf(kind), titleOf(kind), text, QMessageBox::Ok, parent);
+    QMessageBox box(iconOf(look.sign), titleOf(look.title), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -6,10 +6,8 @@ namespace tessaly {
 
 class QtDialogs final : public Dialogs {
 public:
-    QtDialogs();
-
     bool ask(QWidget* parent, const QString& text) override;
-    void inform(QWidget* parent, MessageKind kind, const QString& text) override;
+    void inform(QWidget* parent, BoxLook look, const QString& text) override;
     QString inputText(QWidget* parent, const QString& prompt, const QString& title) override;
     QString saveFileName(QWidget* parent, const QString& proposedPath) override;
 };

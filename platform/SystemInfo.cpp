@@ -1,13 +1,6 @@
 #include "SystemInfo.h"
 
-#include "Dialogs.h"
-
-#include <QProcess>
-#include <QStandardPaths>
-#include <QString>
-
 #include <array>
-#include <exception>
 
 namespace tessaly {
 
@@ -48,42 +41,6 @@ std::optional<std::string> systemInfoPathFromRegistry(Registry& registry,
     if (!fileExists(path))
         return std::nullopt;
     return path;
-}
-
-PathSystemInfoTool::PathSystemInfoTool(std::vector<std::string> candidates) : candidates_(std::move(candidates)) {}
-
-std::vector<std::string> PathSystemInfoTool::defaultCandidates()
-{
-    return {"kinfocenter", "hardinfo2", "hardinfo", "lshw-gtk"};
-}
-
-std::optional<std::string> PathSystemInfoTool::locate()
-{
-    for (const auto& name : candidates_) {
-        const QString found = QStandardPaths::findExecutable(QString::fromStdString(name));
-        if (!found.isEmpty())
-            return found.toStdString();
-    }
-    return std::nullopt;
-}
-
-bool PathSystemInfoTool::launch(const std::string& path)
-{
-    // Started directly, never through a shell.
-    return !path.empty() && QProcess::startDetached(QString::fromStdString(path), {});
-}
-
-void StartSysInfo(SystemInfoTool& tool, Dialogs& dialogs, QWidget* parent)
-{
-    bool started = false;
-    try {
-        if (const auto path = tool.locate())
-            started = tool.launch(*path);
-    } catch (const std::exception&) {
-        started = false;
-    }
-    if (!started)
-        dialogs.inform(parent, MessageKind::Notice, QStringLiteral("System Information Is Unavailable At This Time"));
 }
 
 } // namespace tessaly

@@ -6,11 +6,7 @@
 #include <string>
 #include <vector>
 
-class QWidget;
-
 namespace tessaly {
-
-class Dialogs;
 
 // The registry as the Windows API offers it, behind an interface so the look-up can be
 // exercised anywhere. Result codes: 0 is success.
@@ -50,21 +46,5 @@ public:
     // Starts the program detached, in a window of its own; false when it could not start.
     virtual bool launch(const std::string& path) = 0;
 };
-
-// Where there is no registry: the first of the known information tools found on PATH.
-class PathSystemInfoTool final : public SystemInfoTool {
-public:
-    explicit PathSystemInfoTool(std::vector<std::string> candidates = defaultCandidates());
-    std::optional<std::string> locate() override;
-    bool launch(const std::string& path) override;
-
-    static std::vector<std::string> defaultCandidates();
-
-private:
-    std::vector<std::string> candidates_;
-};
-
-// Starts the tool, or says it is unavailable; the caller's window stays as it is.
-void StartSysInfo(SystemInfoTool& tool, Dialogs& dialogs, QWidget* parent);
 
 } // namespace tessaly

@@ -18,9 +18,4 @@ protected:
     static void raiseOwnBoxes(const QWidget& window);
 };
 
-class QtWindowStacking final : public WindowStacking {
-public:
-    void keepOnTop(QWidget& window) override;
-};
-
 } // namespace tessaly

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Marks.h"
+#include "Messages.h"
 #include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Session.h"
@@ -155,8 +156,7 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
         definition->setPalette(grey);
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(words[i].caption)));
         connect(definition, &QPushButton::clicked, this, [this, i] {
-            this->shell().dialogs().inform(this, MessageKind::WordDefinition,
-                                           QString::fromUtf8(sampleDefinitions()[i]));
+            this->shell().dialogs().inform(this, kWordDefinitionBox, QString::fromUtf8(sampleDefinitions()[i]));
         });
     }
     for (const auto column : {MarkColumn::Most, MarkColumn::Least}) {

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Marks.h"
+#include "Messages.h"
 #include "ScreenFlow.h"
 #include "Session.h"
 #include "Shell.h"
@@ -189,7 +190,7 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(word.caption)));
         definition->setAccessibleDescription(boxLabel);
         connect(definition, &QPushButton::clicked, this, [this, &word] {
-            shell().dialogs().inform(this, MessageKind::WordDefinition, QString::fromUtf8(word.definition));
+            shell().dialogs().inform(this, kWordDefinitionBox, QString::fromUtf8(word.definition));
         });
     }
 

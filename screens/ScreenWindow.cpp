@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Expect.h"
+#include "Messages.h"
 #include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Session.h"
@@ -141,7 +142,7 @@ void ScreenWindow::print(Printout printout, const QString& failure)
     // A screen that New discarded while its printout was on its way has nobody left to tell.
     auto tell = [self = QPointer<ScreenWindow>(this), failure](PrintOutcome outcome) {
         if (self && outcome == PrintOutcome::Failed)
-            self->shell_.dialogs().inform(self, MessageKind::PrintFailure, failure);
+            self->shell_.dialogs().inform(self, kPrintFailureBox, failure);
     };
     shell_.printing().print(this, std::move(printout), std::move(tell));
 }

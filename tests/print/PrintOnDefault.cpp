@@ -2,6 +2,7 @@
 // values printout for the name given, the longest description and the paper version, each a
 // job of its own. The end-to-end paper tests run it once per queue and locale.
 #include "CupsPrintSystem.h"
+#include "Printing.h"
 #include "Printouts.h"
 #include "StyleLibrary.h"
 

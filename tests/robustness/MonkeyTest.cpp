@@ -44,7 +44,7 @@ public:
         lastAnswer = yes;
         return yes;
     }
-    void inform(QWidget*, MessageKind, const QString&) override {}
+    void inform(QWidget*, BoxLook, const QString&) override {}
     QString inputText(QWidget*, const QString&, const QString&) override
     {
         static const QStringList names{{},
@@ -122,11 +122,6 @@ const int kKeys[] = {Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Up,    Qt::Key_Down
 
 class Monkey : public ::testing::Test {
 protected:
-    Monkey()
-    {
-        flow.setFactory([this](ScreenId id) { return createScreen(id, shell); });
-    }
-
     ~Monkey() override
     {
         finishPrinting(printing);
@@ -415,13 +410,14 @@ protected:
     RandomDialogs dialogs{random};
     CountingStacking stacking;
     bool ended = false;
-    Session session;
-    ScreenFlow flow{stacking, [this] { ended = true; }};
     FakeSystemInfoTool systemInfo;
     std::shared_ptr<FakePrintSystem> printSystem = std::make_shared<FakePrintSystem>();
     RecordingPrinter& printer = printSystem->printer;
-    Printing printing{printSystem, dialogs};
-    Shell shell{session, flow, dialogs, systemInfo, printing};
+    Program program{{dialogs, stacking, systemInfo, printSystem}, [this] { ended = true; }};
+    Session& session = program.session;
+    Printing& printing = program.printing;
+    ScreenFlow& flow = program.flow;
+    Shell& shell = program.shell;
 };
 
 int fromEnvironment(const char* name, int fallback)

@@ -1,4 +1,5 @@
 #include "Harness.h"
+#include "Messages.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -55,7 +56,7 @@ TEST_F(IntroScreenTest, DefinitionButtonsShowTheSampleTexts)
         EXPECT_EQ(b->geometry(), QRect(488, 248 + 24 * i, 17, 17));
         const QString text = QString::fromUtf8(sampleDefinitions()[static_cast<std::size_t>(i)]);
         EXPECT_TRUE(text.startsWith(starts[i]));
-        dialogs.expectMessage(MessageKind::WordDefinition, text);
+        dialogs.expectMessage(kWordDefinitionBox, text);
         QTest::mouseClick(b, Qt::LeftButton);
     }
     EXPECT_EQ(session.sampleBox(), BoxMarks{});

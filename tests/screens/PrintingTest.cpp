@@ -1,5 +1,6 @@
 #include "Harness.h"
 
+#include "Messages.h"
 #include "PdfPrinter.h"
 #include "Printouts.h"
 #include "StyleLibrary.h"
@@ -254,7 +255,7 @@ TEST_F(Printouts, FailuresAreToldAndNothingElseChanges)
             printSystem->sendSucceeds = fault != Fault::JobRefused;
             const int sent = printSystem->sends;
             arriveAt(c.from);
-            dialogs.expectMessage(MessageKind::PrintFailure, c.message);
+            dialogs.expectMessage(kPrintFailureBox, c.message);
             print(c.from, c.control);
             EXPECT_EQ(visibleScreens(), std::set<ScreenId>{c.from});
             // A document that failed on the way is never sent.
@@ -439,7 +440,7 @@ TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
 #else
     const QString why = "No such file or directory";
 #endif
-    dialogs.expectMessage(MessageKind::SaveFailure,
+    dialogs.expectMessage(kSaveFailureBox,
                           "The printout could not be saved as " + QDir::toNativeSeparators(missing) + ": " + why);
     dialogs.expectSaveFile("quiz.pdf", "");
     print(quiz, "mnuprint");
@@ -459,8 +460,7 @@ TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &nearlyFull), 0);
     arriveAt(Intro);
     dialogs.expectSaveFile("Tessaly paper version.pdf", earlier);
-    dialogs.expectMessage(MessageKind::SaveFailure,
-                          "The printout could not be saved as " + earlier + ": File too large");
+    dialogs.expectMessage(kSaveFailureBox, "The printout could not be saved as " + earlier + ": File too large");
     dialogs.expectSaveFile("earlier.pdf", "");
     print(Intro, "Command4");
     setrlimit(RLIMIT_FSIZE, &unlimited);
@@ -505,7 +505,7 @@ TEST_F(Printouts, APrintSystemThatDoesNotAnswerEndsInTheFailureBox)
     arriveAt(quiz);
     printSystem->hold();
     trigger(quiz, "mnuprint");
-    dialogs.expectMessage(MessageKind::PrintFailure, "You can not Print the Tessaly at this time!");
+    dialogs.expectMessage(kPrintFailureBox, "You can not Print the Tessaly at this time!");
     QDeadlineTimer deadline(std::chrono::milliseconds(Printing::kSilence).count() + 5000);
     while (dialogs.shown().isEmpty() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);

@@ -1,4 +1,5 @@
 #include "QtDialogs.h"
+#include "Messages.h"
 #include "ModalBoxes.h"
 
 #include <QApplication>
@@ -17,14 +18,14 @@ using namespace tessaly::testing;
 
 namespace {
 
-struct BoxLook {
+struct SeenBox {
     QString title;
     QMessageBox::Icon icon;
     QStringList buttons;
     QString defaultButton;
 };
 
-BoxLook lookOf(QWidget* w)
+SeenBox seenBox(QWidget* w)
 {
     auto* box = qobject_cast<QMessageBox*>(w);
     EXPECT_NE(box, nullptr);
@@ -39,29 +40,29 @@ BoxLook lookOf(QWidget* w)
 
 } // namespace
 
-TEST(QtDialogs, MessageKindsHaveTheirButtonsIconAndTitle)
+TEST(QtDialogs, EachPurposesBoxHasItsButtonIconAndTitle)
 {
     struct Case {
-        MessageKind kind;
+        BoxLook look;
         QString title;
         QMessageBox::Icon icon;
     };
     const Case cases[] = {
-        {MessageKind::WordDefinition, "Corvane Tessaly", QMessageBox::Question},
-        {MessageKind::MissedQuestion, "Corvane Tessaly", QMessageBox::NoIcon},
-        {MessageKind::PrintFailure, "Corvane Tessaly", QMessageBox::Question},
-        {MessageKind::Notice, "Tessaly", QMessageBox::NoIcon},
+        {kWordDefinitionBox, "Corvane Tessaly", QMessageBox::Question},
+        {kMissedQuestionBox, "Corvane Tessaly", QMessageBox::NoIcon},
+        {kPrintFailureBox, "Corvane Tessaly", QMessageBox::Question},
+        {kNoticeBox, "Tessaly", QMessageBox::NoIcon},
     };
     QtDialogs dialogs;
     for (const auto& c : cases) {
-        BoxLook seen;
+        SeenBox seen;
         QString text;
         whenModal([&](QWidget* w) {
-            seen = lookOf(w);
+            seen = seenBox(w);
             text = static_cast<QMessageBox*>(w)->text();
             static_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
         });
-        dialogs.inform(nullptr, c.kind, "Some text");
+        dialogs.inform(nullptr, c.look, "Some text");
         EXPECT_EQ(seen.title, c.title);
         EXPECT_EQ(seen.icon, c.icon);
         EXPECT_EQ(seen.buttons, QStringList{"OK"});
@@ -73,9 +74,9 @@ TEST(QtDialogs, QuestionsOfferYesAndNoWithYesTheDefault)
 {
     QtDialogs dialogs;
     for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
-        BoxLook seen;
+        SeenBox seen;
         whenModal([&](QWidget* w) {
-            seen = lookOf(w);
+            seen = seenBox(w);
             static_cast<QMessageBox*>(w)->button(answer)->click();
         });
         EXPECT_EQ(dialogs.ask(nullptr, "Go on?"), answer == QMessageBox::Yes);

@@ -1,4 +1,5 @@
 #include "Harness.h"
+#include "Messages.h"
 
 #include <QLineEdit>
 
@@ -19,9 +20,9 @@ TEST_F(Questionnaire, TheNameIsAskedForUntilOneIsGivenAndTakenAsTyped)
 {
     arriveAt(Intro);
     dialogs.expectInput(kPrompt, "Corvane Tessaly", ""); // Cancel
-    dialogs.expectMessage(MessageKind::Notice, "Please Enter Your Name");
+    dialogs.expectMessage(kNoticeBox, "Please Enter Your Name");
     dialogs.expectInput(kPrompt, "Corvane Tessaly", "");
-    dialogs.expectMessage(MessageKind::Notice, "Please Enter Your Name");
+    dialogs.expectMessage(kNoticeBox, "Please Enter Your Name");
     dialogs.expectInput(kPrompt, "Corvane Tessaly", " ");
     click(Intro, "Command1");
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz});
@@ -63,7 +64,7 @@ TEST_F(Questionnaire, NamesOfAnyLengthAndScriptAreKept)
 TEST_F(Questionnaire, AMissingMarkStopsThePressAndChangesNothing)
 {
     arriveAt(quiz);
-    dialogs.expectMessage(MessageKind::MissedQuestion, kMissed.arg("1", "Most"));
+    dialogs.expectMessage(kMissedQuestionBox, kMissed.arg("1", "Most"));
     click(quiz, "Command74");
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz});
     EXPECT_EQ(session.partTwo().partOneTotals[0], "Text1");
@@ -72,7 +73,7 @@ TEST_F(Questionnaire, AMissingMarkStopsThePressAndChangesNothing)
     session.selectMark(MarkColumn::Most, 28, 4); // takes box 28's Least away
     arriveAt(quiz2);
     for (int i = 0; i < 2; ++i)
-        dialogs.expectMessage(MessageKind::MissedQuestion, kMissed.arg("28", "Least"));
+        dialogs.expectMessage(kMissedQuestionBox, kMissed.arg("28", "Least"));
     click(quiz2, "Command74");
     click(quiz2, "Command74");
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz2});
@@ -142,8 +143,7 @@ TEST_F(Questionnaire, DiscoverOpensTheDescriptionOfTheTwoColours)
 TEST_F(Questionnaire, DiscoverBeforeTheScoringSaysSoAndStays)
 {
     arriveAt(Yourcolor1);
-    dialogs.expectMessage(MessageKind::Notice,
-                          "Your Colors are not known yet!  Please complete the Tessaly to discover them.");
+    dialogs.expectMessage(kNoticeBox, "Your Colors are not known yet!  Please complete the Tessaly to discover them.");
     click(Yourcolor1, "Command3");
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Yourcolor1});
 }

@@ -1,5 +1,6 @@
 #include "Form.h"
 #include "Harness.h"
+#include "Messages.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -183,7 +184,7 @@ TEST_F(QuizScreens, EveryDefinitionButtonAndLeastCircleStandsLevelWithItsWord)
                 EXPECT_LT(centreOf(button).x(), centreOf(most).x());
                 EXPECT_GT(centreOf(least).x(), centreOf(most).x());
 
-                dialogs.expectMessage(MessageKind::WordDefinition, QString::fromUtf8(word.definition));
+                dialogs.expectMessage(kWordDefinitionBox, QString::fromUtf8(word.definition));
                 clickAt(button, button->rect().center());
                 EXPECT_EQ(session.answers().marks(box.number), BoxMarks{});
             }

@@ -2,6 +2,7 @@
 // from the test's environment: 800 x 600, 1366 x 768 at a scale of 1.5 (911 x 512 to Qt), or
 // 1280 x 720 at a scale of 2 (640 x 360).
 #include "Harness.h"
+#include "Messages.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -123,7 +124,7 @@ TEST_F(SmallScreen, ScrollingToTheEndBringsNextToPartIIUnderTheMouse)
 
     const QPoint centre = next->mapTo(window, next->rect().center());
     ASSERT_EQ(window->childAt(centre), next);
-    dialogs.expectMessage(MessageKind::MissedQuestion,
+    dialogs.expectMessage(kMissedQuestionBox,
                           "You have missed a question!  Please decide in Blocknumber 1 which word Most describes you!");
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, centre);
 }
@@ -143,7 +144,7 @@ TEST_F(SmallScreen, AButtonPartlyInViewTakesAClickWhereItIsSeen)
     }
     const QRect seen = seenPart(next);
     ASSERT_FALSE(seen.isEmpty());
-    dialogs.expectMessage(MessageKind::MissedQuestion,
+    dialogs.expectMessage(kMissedQuestionBox,
                           "You have missed a question!  Please decide in Blocknumber 1 which word Most describes you!");
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, window->mapFromGlobal(seen.center()));
 }

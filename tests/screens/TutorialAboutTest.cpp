@@ -1,5 +1,6 @@
 #include "Form.h"
 #include "Harness.h"
+#include "Messages.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -165,12 +166,12 @@ TEST_F(Tutorial, AboutShowsItsTextsAndStartsTheInformationTool)
     EXPECT_TRUE(visible(frmAbout));
 
     systemInfo.launchSucceeds = false;
-    dialogs.expectMessage(MessageKind::Notice, kUnavailable);
+    dialogs.expectMessage(kNoticeBox, kUnavailable);
     click(frmAbout, "cmdSysInfo");
     EXPECT_EQ(dialogs.lastParent(), screen(frmAbout));
 
     systemInfo.found.reset();
-    dialogs.expectMessage(MessageKind::Notice, kUnavailable);
+    dialogs.expectMessage(kNoticeBox, kUnavailable);
     click(frmAbout, "cmdSysInfo");
     EXPECT_TRUE(visible(frmAbout));
     EXPECT_TRUE(visible(Graph1));

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "FakePrintSystem.h"
-#include "ScreenFlow.h"
+#include "Program.h"
+#include "QtWindowStacking.h"
 #include "Screens.h"
 #include "ScriptedDialogs.h"
-#include "Session.h"
-#include "Shell.h"
 #include "SystemInfo.h"
-#include "WindowStacking.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -71,11 +69,6 @@ public:
 // The whole program with real widgets on the offscreen platform and scripted boxes.
 class Harness : public ::testing::Test {
 protected:
-    Harness()
-    {
-        flow.setFactory([this](ScreenId id) { return createScreen(id, shell); });
-    }
-
     ~Harness() override
     {
         printSystem->release();
@@ -137,13 +130,14 @@ protected:
     ScriptedDialogs dialogs;
     CountingStacking stacking;
     bool ended = false;
-    Session session;
-    ScreenFlow flow{stacking, [this] { ended = true; }};
     FakeSystemInfoTool systemInfo;
     std::shared_ptr<FakePrintSystem> printSystem = std::make_shared<FakePrintSystem>();
     RecordingPrinter& printer = printSystem->printer;
-    Printing printing{printSystem, dialogs};
-    Shell shell{session, flow, dialogs, systemInfo, printing};
+    Program program{{dialogs, stacking, systemInfo, printSystem}, [this] { ended = true; }};
+    Session& session = program.session;
+    Printing& printing = program.printing;
+    ScreenFlow& flow = program.flow;
+    Shell& shell = program.shell;
 };
 
 } // namespace tessaly::testing

@@ -11,22 +11,22 @@ namespace tessaly::testing {
 
 void ScriptedDialogs::expectQuestion(const QString& text, bool yes)
 {
-    script_.push_back({Type::Question, MessageKind::Question, text, {}, {}, yes});
+    script_.push_back({Type::Question, {}, text, {}, {}, yes});
 }
 
-void ScriptedDialogs::expectMessage(MessageKind kind, const QString& text)
+void ScriptedDialogs::expectMessage(BoxLook look, const QString& text)
 {
-    script_.push_back({Type::Message, kind, text, {}, {}, false});
+    script_.push_back({Type::Message, look, text, {}, {}, false});
 }
 
 void ScriptedDialogs::expectInput(const QString& prompt, const QString& title, const QString& answer)
 {
-    script_.push_back({Type::Input, MessageKind::Question, prompt, title, answer, false});
+    script_.push_back({Type::Input, {}, prompt, title, answer, false});
 }
 
 void ScriptedDialogs::expectSaveFile(const QString& fileName, const QString& path)
 {
-    script_.push_back({Type::SaveFile, MessageKind::Question, fileName, {}, path, false});
+    script_.push_back({Type::SaveFile, {}, fileName, {}, path, false});
 }
 
 void ScriptedDialogs::verify()
@@ -62,12 +62,12 @@ bool ScriptedDialogs::ask(QWidget* parent, const QString& text)
     return next(Type::Question, text).yes;
 }
 
-void ScriptedDialogs::inform(QWidget* parent, MessageKind kind, const QString& text)
+void ScriptedDialogs::inform(QWidget* parent, BoxLook look, const QString& text)
 {
     lastParent_ = parent;
     shown_ << QStringLiteral("message: ") + text;
     const auto e = next(Type::Message, text);
-    EXPECT_EQ(static_cast<int>(e.kind), static_cast<int>(kind)) << text.toStdString();
+    EXPECT_TRUE(e.look == look) << "the box for " << text.toStdString() << " looks otherwise";
 }
 
 QString ScriptedDialogs::inputText(QWidget* parent, const QString& prompt, const QString& title)

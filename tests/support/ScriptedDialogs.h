@@ -14,14 +14,14 @@ namespace tessaly::testing {
 class ScriptedDialogs final : public Dialogs {
 public:
     void expectQuestion(const QString& text, bool yes);
-    void expectMessage(MessageKind kind, const QString& text);
+    void expectMessage(BoxLook look, const QString& text);
     void expectInput(const QString& prompt, const QString& title, const QString& answer);
     // The save box, proposing a file of this name; `path` is the answer ("" for Cancel).
     void expectSaveFile(const QString& fileName, const QString& path);
     void verify();
 
     bool ask(QWidget* parent, const QString& text) override;
-    void inform(QWidget* parent, MessageKind kind, const QString& text) override;
+    void inform(QWidget* parent, BoxLook look, const QString& text) override;
     QString inputText(QWidget* parent, const QString& prompt, const QString& title) override;
     QString saveFileName(QWidget* parent, const QString& proposedPath) override;
 
@@ -33,7 +33,7 @@ private:
     enum class Type { Question, Message, Input, SaveFile };
     struct Expected {
         Type type;
-        MessageKind kind;
+        BoxLook look;
         QString text;
         QString title;
         QString answer;

@@ -1,4 +1,6 @@
+#include "Messages.h"
 #include "ScriptedDialogs.h"
+#include "Shell.h"
 #include "SystemInfo.h"
 #include "WindowsSystemInfo.h"
 
@@ -119,7 +121,7 @@ TEST_F(SystemInfoRegistry, WithoutAnEntryOrWithoutTheFileTheToolIsUnavailable)
         WindowsSystemInfoTool systemInfo;
         EXPECT_EQ(systemInfo.locate(), std::nullopt);
         ScriptedDialogs dialogs;
-        dialogs.expectMessage(MessageKind::Notice, "System Information Is Unavailable At This Time");
+        dialogs.expectMessage(kNoticeBox, "System Information Is Unavailable At This Time");
         StartSysInfo(systemInfo, dialogs, nullptr);
         dialogs.verify();
     }

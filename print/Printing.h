@@ -1,14 +1,13 @@
 #pragma once
 
-#include "Printer.h"
+#include "Dialogs.h"
+#include "PrintSystem.h"
 
 #include <QObject>
-#include <QPageLayout>
 #include <QPointer>
 #include <QString>
 #include <QThreadPool>
 
-#include <atomic>
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -20,74 +19,14 @@ class QWidget;
 
 namespace tessaly {
 
-class Dialogs;
+// A printout kept as a PDF could not be written.
+inline constexpr BoxLook kSaveFailureBox{BoxSign::Warning, BoxTitle::Company};
 
 // What became of a printout.
 enum class PrintOutcome {
     Printed, // the print system has the job (or the file was written)
     Failed, // the print system refused it or did not answer; nothing was printed
     Cancelled, // no printer, and the person chose not to keep it in a file
-};
-
-// The system's default printer, as the print system sees it.
-struct Destination {
-    enum class Kind {
-        Printer, // a default printer, named
-        None, // no printer at all: no default destination, or no print system running
-        Unanswered, // a print system that failed or did not answer in time
-    };
-    Kind kind = Kind::None;
-    QString name;
-    // The printer's own paper, its margins the edges it cannot print on; invalid when unknown.
-    QPageLayout page;
-};
-
-// How long a printout may wait on a print system that has gone silent. Every sign of life
-// (data taken by the scheduler) moves it on; the program's end can cut it short. Shared by
-// the UI thread and the worker that talks to the print system.
-class Deadline {
-public:
-    using Clock = std::chrono::steady_clock;
-
-    explicit Deadline(std::chrono::milliseconds silence);
-
-    // The print system moved: the wait starts again.
-    void heardFrom();
-    // No longer than `most` from now, whatever the print system does meanwhile.
-    void shortenTo(std::chrono::milliseconds most);
-    // Give up at once.
-    void cancel();
-
-    bool passed() const;
-    bool cancelled() const { return cancelled_; }
-    // Time left, zero once passed.
-    std::chrono::milliseconds left() const;
-
-private:
-    const std::chrono::milliseconds silence_;
-    std::atomic<Clock::rep> expires_;
-    std::atomic<Clock::rep> latest_; // no sign of life moves it past this
-    std::atomic<bool> cancelled_{false};
-};
-
-// Documents drawn for one destination, then sent as a whole off the UI thread.
-class PrintJob : public Printer {
-public:
-    // Runs on a worker thread after the drawing; true when the destination took every document
-    // whole. Gives up when the deadline passes, and then leaves no part of a job behind.
-    virtual bool send(Deadline& deadline) = 0;
-    // Whether the documents may be drawn on the worker thread too (pictures only; see Printout).
-    virtual bool drawnOnAnyThread() const = 0;
-};
-
-// The print system. findDefault and PrintJob::send are called off the UI thread and give up
-// on their own once the deadline passes.
-class PrintSystem {
-public:
-    virtual ~PrintSystem() = default;
-    virtual Destination findDefault(const Deadline& deadline) = 0;
-    // On the UI thread: a job for the destination findDefault gave.
-    virtual std::unique_ptr<PrintJob> jobFor(const Destination& destination) = 0;
 };
 
 // One printout: the documents `draw` puts on a printer, and the name the PDF gets when there
@@ -128,7 +67,10 @@ public:
 private:
     struct Request;
 
+    // The default printer is known, or that there is none.
     void found(const std::shared_ptr<Request>& request);
+    // No printer: the person may keep the printout in a PDF of their choosing.
+    void offerPdf(const std::shared_ptr<Request>& request);
     void keepInFile(const std::shared_ptr<Request>& request, QByteArray pdf, const QString& proposal);
     void sendToPrinter(const std::shared_ptr<Request>& request);
     void finish(const std::shared_ptr<Request>& request, PrintOutcome outcome);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Printing.h"
+#include "PrintSystem.h"
 
 namespace tessaly {
 

@@ -1,6 +1,5 @@
 #include "Printing.h"
 
-#include "Dialogs.h"
 #include "PdfPrinter.h"
 
 #include <QDir>
@@ -13,7 +12,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <limits>
 
 namespace tessaly {
 namespace {
@@ -48,47 +46,7 @@ QString writeWhole(const QString& path, const QByteArray& bytes)
     return {};
 }
 
-Deadline::Clock::rep ticksFromNow(milliseconds span)
-{
-    return (Deadline::Clock::now() + span).time_since_epoch().count();
-}
-
 } // namespace
-
-Deadline::Deadline(milliseconds silence)
-    : silence_(silence), expires_(ticksFromNow(silence)), latest_(std::numeric_limits<Clock::rep>::max())
-{
-}
-
-void Deadline::heardFrom()
-{
-    // Once passed, it stays passed: the printout has been given up by then.
-    if (!passed())
-        expires_ = std::min(ticksFromNow(silence_), latest_.load());
-}
-
-void Deadline::shortenTo(milliseconds most)
-{
-    const auto latest = ticksFromNow(most);
-    latest_ = std::min(latest_.load(), latest);
-    auto current = expires_.load();
-    while (latest < current && !expires_.compare_exchange_weak(current, latest)) {
-    }
-}
-
-void Deadline::cancel() { cancelled_ = true; }
-
-bool Deadline::passed() const { return cancelled_ || Clock::now().time_since_epoch().count() >= expires_; }
-
-milliseconds Deadline::left() const
-{
-    if (cancelled_)
-        return milliseconds::zero();
-    const auto now = Clock::now().time_since_epoch().count();
-    const auto expires = expires_.load();
-    return expires <= now ? milliseconds::zero()
-                          : duration_cast<milliseconds>(Clock::duration(expires - now)) + milliseconds(1);
-}
 
 struct Printing::Request {
     Request(Printout p, Done d, QWidget* w, milliseconds silence)
@@ -173,32 +131,36 @@ void Printing::found(const std::shared_ptr<Request>& request)
     case Destination::Kind::Unanswered:
         finish(request, PrintOutcome::Failed);
         return;
-    case Destination::Kind::None: {
-        // No print system is waited for any more: the person takes the time they need.
-        request->watcher.stop();
-        // The screen that asked is gone (New or Exit discarded it): nobody is left to choose a file.
-        if (!request->parent || closing_) {
-            finish(request, PrintOutcome::Cancelled);
-            return;
-        }
-        const QString proposal = proposedPath(request->printout.fileName);
-        if (request->printout.picturesOnly) {
-            keepInFile(request, {}, proposal);
-            return;
-        }
-        // Drawn here, where the screens are.
-        PdfPrinter pdf(localPage(), PdfPrinter::Layout::OnePdf);
-        if (!request->printout.draw(pdf) || !pdf.finish()) {
-            finish(request, PrintOutcome::Failed);
-            return;
-        }
-        keepInFile(request, pdf.documents().front().pdf, proposal);
+    case Destination::Kind::None:
+        offerPdf(request);
         return;
-    }
     case Destination::Kind::Printer:
         sendToPrinter(request);
         return;
     }
+}
+
+void Printing::offerPdf(const std::shared_ptr<Request>& request)
+{
+    // No print system is waited for any more: the person takes the time they need.
+    request->watcher.stop();
+    // The screen that asked is gone (New or Exit discarded it): nobody is left to choose a file.
+    if (!request->parent || closing_) {
+        finish(request, PrintOutcome::Cancelled);
+        return;
+    }
+    const QString proposal = proposedPath(request->printout.fileName);
+    if (request->printout.picturesOnly) {
+        keepInFile(request, {}, proposal);
+        return;
+    }
+    // Drawn here, where the screens are.
+    PdfPrinter pdf(localPage(), PdfPrinter::Layout::OnePdf);
+    if (!request->printout.draw(pdf) || !pdf.finish()) {
+        finish(request, PrintOutcome::Failed);
+        return;
+    }
+    keepInFile(request, pdf.documents().front().pdf, proposal);
 }
 
 void Printing::keepInFile(const std::shared_ptr<Request>& request, QByteArray pdf, const QString& proposal)
@@ -232,7 +194,7 @@ void Printing::keepInFile(const std::shared_ptr<Request>& request, QByteArray pd
                 return;
             }
             // Nothing is lost: the person hears why and chooses again, from where they were.
-            dialogs_.inform(request->parent, MessageKind::SaveFailure,
+            dialogs_.inform(request->parent, kSaveFailureBox,
                             QStringLiteral("The printout could not be saved as %1: %2")
                                 .arg(QDir::toNativeSeparators(path), *failure));
             keepInFile(request, pdf, path);

@@ -1,0 +1,14 @@
+#include "Program.h"
+
+#include "Screens.h"
+
+namespace tessaly {
+
+Program::Program(const Seams& seams, std::function<void()> end)
+    : printing(seams.printSystem, seams.dialogs), flow(seams.stacking, std::move(end)),
+      shell(session, flow, seams.dialogs, seams.systemInfo, printing)
+{
+    flow.setFactory([this](ScreenId id) { return createScreen(id, shell); });
+}
+
+} // namespace tessaly
