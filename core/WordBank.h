@@ -25,9 +25,6 @@ struct BoxWord {
     std::string_view caption;
     std::optional<Color> mostColor; // none: a Most mark counts for no colour
     std::optional<Color> leastColor; // none: a Least mark counts against no colour
-    std::string_view mostOption;
-    std::string_view leastOption;
-    std::string_view definitionButton;
     int blanksAfterIs; // blanks between "is:" and the definition proper
     std::string_view definition;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Accessibility.h"
-#include "QtColor.h"
+#include "Palette.h"
 
 #include <QAnyStringView>
 #include <QColor>

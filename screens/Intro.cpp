@@ -7,6 +7,7 @@
 #include "ScreenFlow.h"
 #include "Session.h"
 #include "Shell.h"
+#include "WordControls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,23 +22,23 @@ namespace {
 const Look kTimes{.family = QStringLiteral("Times New Roman"), .points = 9.75};
 const QColor kOlive{192, 192, 0};
 
-// The sample box repeats box 1: the Most circle (with the word), the Least circle and the
-// definition button of each row, placed inside the two panels.
+// The sample box repeats box 1, its controls named as there: where the Most circle (with the
+// word) and the Least circle of each row lie inside the two panels, and the top of its
+// definition button.
 struct SampleRow {
-    const char* most;
     Place mostAt;
-    const char* least;
     Place leastAt;
-    const char* definition;
     int definitionTop;
 };
 
 constexpr std::array<SampleRow, 4> kSampleRows{{
-    {"Option3", {0, -30, 1215, 555}, "Option8", {360, 120, 255, 255}, "Command72", 3720},
-    {"Option2", {0, 480, 1215, 255}, "Option7", {360, 480, 255, 255}, "Command71", 4080},
-    {"Option4", {0, 840, 1215, 255}, "Option6", {360, 840, 255, 255}, "Command70", 4440},
-    {"Option1", {0, 1200, 1215, 255}, "Option5", {360, 1200, 255, 255}, "Command69", 4800},
+    {{0, -30, 1215, 555}, {360, 120, 255, 255}, 3720},
+    {{0, 480, 1215, 255}, {360, 480, 255, 255}, 4080},
+    {{0, 840, 1215, 255}, {360, 840, 255, 255}, 4440},
+    {{0, 1200, 1215, 255}, {360, 1200, 255, 255}, 4800},
 }};
+
+const WordControls& sampleControls(std::size_t row) { return controlsOf(1, static_cast<int>(row) + 1); }
 
 } // namespace
 
@@ -150,7 +151,7 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
     // one to the next and the arrow keys move within a column.
     const auto& words = WordBank::instance().box(1).words;
     for (std::size_t i = 0; i < kSampleRows.size(); ++i) {
-        auto* definition = f.button(kSampleRows[i].definition, {}, {7320, kSampleRows[i].definitionTop, 255, 255});
+        auto* definition = f.button(sampleControls(i).definition, {}, {7320, kSampleRows[i].definitionTop, 255, 255});
         QPalette grey = definition->palette();
         grey.setColor(QPalette::Button, kLightGrey);
         definition->setPalette(grey);
@@ -165,10 +166,10 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
             const QString word = QString::fromUtf8(words[i].caption);
             QRadioButton* circle = nullptr;
             if (column == MarkColumn::Most) {
-                circle = sampleMost_[i] = f.radio(row.most, word, row.mostAt, mostPanel);
+                circle = sampleMost_[i] = f.radio(sampleControls(i).most, word, row.mostAt, mostPanel);
                 circle->setAccessibleDescription(QStringLiteral("Sample box, Most like me"));
             } else {
-                circle = sampleLeast_[i] = f.radio(row.least, {}, row.leastAt, leastPanel);
+                circle = sampleLeast_[i] = f.radio(sampleControls(i).least, {}, row.leastAt, leastPanel);
                 circle->setAccessibleName(QStringLiteral("Sample box, %1, Least like me").arg(word));
             }
             connect(circle, &QRadioButton::toggled, this, [this, column, r = static_cast<int>(i) + 1](bool checked) {

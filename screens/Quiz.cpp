@@ -6,6 +6,7 @@
 #include "ScreenFlow.h"
 #include "Session.h"
 #include "Shell.h"
+#include "WordControls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -164,16 +165,16 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
     for (const auto column : {MarkColumn::Most, MarkColumn::Least}) {
         for (int row = 1; row <= kRowsPerBox; ++row) {
             const auto index = static_cast<std::size_t>(row - 1);
-            const BoxWord& word = box.words[index];
-            const QString caption = QString::fromUtf8(word.caption);
+            const QString caption = QString::fromUtf8(box.words[index].caption);
+            const WordControls& controls = controlsOf(box.number, row);
             const int top = 120 + kRowStep * (row - 1);
             QRadioButton* circle = nullptr;
             if (column == MarkColumn::Most) {
-                circle = form().radio(word.mostOption, caption, {0, top, cell.mostWidth, 255}, words);
+                circle = form().radio(controls.most, caption, {0, top, cell.mostWidth, 255}, words);
                 circle->setAccessibleDescription(QStringLiteral("%1, Most like me").arg(boxLabel));
                 circles.most[index] = circle;
             } else {
-                circle = form().radio(word.leastOption, {}, {360, top, 255, 255}, least);
+                circle = form().radio(controls.least, {}, {360, top, 255, 255}, least);
                 circle->setAccessibleName(QStringLiteral("%1, %2, Least like me").arg(boxLabel, caption));
                 circles.least[index] = circle;
             }
@@ -185,7 +186,7 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
     }
     for (int row = 1; row <= kRowsPerBox; ++row) {
         const BoxWord& word = box.words[static_cast<std::size_t>(row - 1)];
-        auto* definition = form().button(word.definitionButton, {},
+        auto* definition = form().button(controlsOf(box.number, row).definition, {},
                                          {cell.left - 360, cell.top + 120 + kRowStep * (row - 1), 255, 255});
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(word.caption)));
         definition->setAccessibleDescription(boxLabel);

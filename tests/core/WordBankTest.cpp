@@ -98,25 +98,6 @@ TEST(WordBank, ThirteenWordsCountInOneColumnOnly)
         (std::set<std::string_view>{"goodnatured", "friendly", "attentive", "introspective", "eager", "persuasive"}));
 }
 
-TEST(WordBank, ControlNamesAreUniquePerScreen)
-{
-    for (const auto screen : {QuizScreen::Quiz, QuizScreen::Quiz2}) {
-        std::set<std::string_view> circles, buttons;
-        for (const auto& box : bank().boxesOf(screen)) {
-            for (int row = 1; row <= 4; ++row) {
-                const auto& w = bank().word(box.number, row);
-                EXPECT_TRUE(circles.insert(w.mostOption).second) << w.mostOption;
-                EXPECT_TRUE(circles.insert(w.leastOption).second) << w.leastOption;
-                EXPECT_TRUE(buttons.insert(w.definitionButton).second) << w.definitionButton;
-            }
-        }
-    }
-    // Each screen names its controls in its own series.
-    EXPECT_EQ(bank().word(1, 1).mostOption, "Option3");
-    EXPECT_EQ(bank().word(16, 1).definitionButton, "Command72");
-    EXPECT_EQ(bank().word(19, 1).leastOption, "least49");
-}
-
 TEST(WordBank, DefinitionsFollowTheMessagePattern)
 {
     for (const auto& box : bank().boxes()) {

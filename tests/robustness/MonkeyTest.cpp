@@ -4,6 +4,7 @@
 
 #include "Form.h"
 #include "Harness.h"
+#include "WordControls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -162,8 +163,8 @@ protected:
             for (const auto& box : WordBank::instance().boxes()) {
                 const auto mostRow = random() % kRowsPerBox;
                 const auto leastRow = (mostRow + 1 + random() % (kRowsPerBox - 1)) % kRowsPerBox;
-                const auto& most = box.words[mostRow].mostOption;
-                const auto& least = box.words[leastRow].leastOption;
+                const auto most = controlsOf(box.number, static_cast<int>(mostRow) + 1).most;
+                const auto least = controlsOf(box.number, static_cast<int>(leastRow) + 1).least;
                 for (const auto& name : {most, least}) {
                     if (auto* circle = quiz->findChild<QAbstractButton*>(QString::fromUtf8(name));
                         circle && circle->isVisible()) {
@@ -334,9 +335,9 @@ protected:
             for (const auto& box : WordBank::instance().boxesOf(part)) {
                 const BoxMarks& marks = session.answers().marks(box.number);
                 for (int row = 1; row <= kRowsPerBox; ++row) {
-                    const BoxWord& word = box.words[static_cast<std::size_t>(row - 1)];
-                    if (circle(quiz, word.mostOption) != (marks.most == row)
-                        || circle(quiz, word.leastOption) != (marks.least == row))
+                    const WordControls& controls = controlsOf(box.number, row);
+                    if (circle(quiz, controls.most) != (marks.most == row)
+                        || circle(quiz, controls.least) != (marks.least == row))
                         return "box " + std::to_string(box.number) + " shows other marks than the person made";
                 }
             }

@@ -1,6 +1,7 @@
 #include "Form.h"
 #include "Harness.h"
 #include "Messages.h"
+#include "WordControls.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,6 +10,9 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
+
+#include <set>
+#include <stdexcept>
 
 using namespace tessaly;
 using namespace tessaly::testing;
@@ -97,9 +101,9 @@ TEST_F(QuizScreens, TheDrawnCircleTheWordAndTheSpaceBetweenTakeTheClick)
     for (const auto part : {QuizScreen::Quiz, QuizScreen::Quiz2}) {
         for (const auto& box : WordBank::instance().boxesOf(part)) {
             for (int row = 1; row <= kRowsPerBox; ++row) {
-                const BoxWord& word = box.words[static_cast<std::size_t>(row - 1)];
+                const WordControls& controls = controlsOf(box.number, row);
                 rows.push_back(
-                    {part == QuizScreen::Quiz ? quiz : quiz2, word.mostOption, word.leastOption, box.number, row});
+                    {part == QuizScreen::Quiz ? quiz : quiz2, controls.most, controls.least, box.number, row});
             }
         }
     }
@@ -171,11 +175,13 @@ TEST_F(QuizScreens, EveryDefinitionButtonAndLeastCircleStandsLevelWithItsWord)
         const ScreenId id = part == QuizScreen::Quiz ? quiz : quiz2;
         arriveAt(id);
         for (const auto& box : WordBank::instance().boxesOf(part)) {
-            for (const auto& word : box.words) {
+            for (int row = 1; row <= kRowsPerBox; ++row) {
+                const BoxWord& word = box.words[static_cast<std::size_t>(row - 1)];
+                const WordControls& controls = controlsOf(box.number, row);
                 SCOPED_TRACE(std::string(word.caption) + " in box " + std::to_string(box.number));
-                auto* most = circle(id, word.mostOption);
-                auto* least = circle(id, word.leastOption);
-                auto* button = screen(id)->findChild<QPushButton*>(QString::fromUtf8(word.definitionButton));
+                auto* most = circle(id, controls.most);
+                auto* least = circle(id, controls.least);
+                auto* button = screen(id)->findChild<QPushButton*>(QString::fromUtf8(controls.definition));
                 ASSERT_TRUE(most && least && button);
                 EXPECT_EQ(most->text(), QString::fromUtf8(word.caption));
                 EXPECT_TRUE(least->text().isEmpty());
@@ -246,4 +252,24 @@ TEST_F(QuizScreens, MarksSurviveGoingBackAndNewEmptiesThem)
     trigger(quiz, "mnunew");
     arriveAt(quiz);
     EXPECT_TRUE(checkedCircles(quiz).empty());
+}
+
+TEST(WordControls, NamesAreUniquePerScreenEachInItsOwnSeries)
+{
+    for (const auto screen : {QuizScreen::Quiz, QuizScreen::Quiz2}) {
+        std::set<std::string_view> circles, buttons;
+        for (int box = firstBoxOf(screen); box <= lastBoxOf(screen); ++box) {
+            for (int row = 1; row <= kRowsPerBox; ++row) {
+                const WordControls& c = controlsOf(box, row);
+                EXPECT_TRUE(circles.insert(c.most).second) << c.most;
+                EXPECT_TRUE(circles.insert(c.least).second) << c.least;
+                EXPECT_TRUE(buttons.insert(c.definition).second) << c.definition;
+            }
+        }
+    }
+    EXPECT_EQ(controlsOf(1, 1).most, "Option3");
+    EXPECT_EQ(controlsOf(16, 1).definition, "Command72");
+    EXPECT_EQ(controlsOf(19, 1).least, "least49");
+    EXPECT_THROW(controlsOf(29, 1), std::out_of_range);
+    EXPECT_THROW(controlsOf(1, 0), std::out_of_range);
 }
