@@ -32,25 +32,25 @@ void Session::setYourColorsName(const QString& text)
 
 void Session::setStrengthValue(Color color, const QString& text)
 {
-    strengthCircle_.values[indexOf(color)] = text;
+    QString& value = strengthCircle_.values[indexOf(color)];
+    if (value == text)
+        return;
+    value = text;
     Q_EMIT changed(ScreenId::Graph1);
 }
 
 void Session::publishPartOne(const ColorValues& raw)
 {
-    for (const auto c : kColors)
-        partTwo_.partOneTotals[indexOf(c)] = decimalText(raw[indexOf(c)]);
+    partTwo_.partOneTotals = raw;
     Q_EMIT changed(ScreenId::quiz2);
 }
 
 void Session::publishScores(const ColorScores& scores)
 {
-    for (const auto c : kColors) {
-        const auto i = indexOf(c);
-        strengthCircle_.rawTotals[i] = decimalText(scores.raw[i]);
-        strengthCircle_.values[i] = decimalText(scores.value[i]);
-        yourColors_.values[i] = decimalText(scores.value[i]);
-    }
+    strengthCircle_.rawTotals = scores.raw;
+    for (const auto c : kColors)
+        strengthCircle_.values[indexOf(c)] = QString::number(scores.value[indexOf(c)]);
+    yourColors_.values = scores.value;
     yourColors_.firstCircle = printableColors_.firstCircle = scores.colors.first;
     yourColors_.secondCircle = printableColors_.secondCircle = scores.colors.second;
     Q_EMIT changed(ScreenId::Graph1);
@@ -85,7 +85,5 @@ void Session::resetOwnedBy(ScreenId owner)
     }
     Q_EMIT changed(owner);
 }
-
-QString decimalText(int value) { return QString::number(value); }
 
 } // namespace tessaly

@@ -15,23 +15,23 @@
 namespace tessaly {
 
 // What one run holds, grouped by the screen that owns each field. Throwing a screen
-// away resets exactly its group. Texts that the rules read back are kept as text,
-// exactly as the scoring or the user left them.
+// away resets exactly its group. Scores are numbers, none until the scoring has run; the
+// value boxes are text, exactly as the scoring or the person left them.
 class Session : public QObject {
     Q_OBJECT
 
 public:
     // quiz owns the marks of boxes 1 to 15, quiz2 those of boxes 16 to 28.
     struct PartTwo {
-        ValueTexts partOneTotals{"Text1", "Text2", "Text3", "Text4"};
+        std::optional<ColorValues> partOneTotals;
     };
     struct StrengthCircle {
         ValueTexts values; // the coloured value boxes, editable by the user
-        ValueTexts rawTotals;
+        std::optional<ColorValues> rawTotals;
     };
     struct YourColors {
         QString userName = "Text1";
-        ValueTexts values{"Text2", "Text3", "Text4", "Text5"};
+        std::optional<ColorValues> values;
         std::optional<Color> firstCircle; // none: still black
         std::optional<Color> secondCircle;
     };
@@ -58,6 +58,7 @@ public:
     void setUserName(const QString& name);
     // Typing into Your Colors' own name field changes that field only.
     void setYourColorsName(const QString& text);
+    // Changes the session only when the text differs from what it holds.
     void setStrengthValue(Color color, const QString& text);
     void publishPartOne(const ColorValues& raw);
     void publishScores(const ColorScores& scores);
@@ -76,8 +77,5 @@ private:
     YourColors yourColors_;
     PrintableColors printableColors_;
 };
-
-// Decimal text as the result fields hold it: "-2", "0", "27".
-QString decimalText(int value);
 
 } // namespace tessaly

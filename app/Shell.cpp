@@ -15,7 +15,6 @@
 #include <QWindow>
 
 #include <exception>
-#include <optional>
 
 namespace tessaly {
 namespace {
@@ -30,14 +29,6 @@ const QString kNameMissing = QStringLiteral("Please Enter Your Name");
 const QString kSystemInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 const QString kColorsUnknown =
     QStringLiteral("Your Colors are not known yet!  Please complete the Tessaly to discover them.");
-
-// The hidden value fields hold 16-bit whole numbers once the scoring has run.
-std::optional<int> smallWholeNumber(const QString& text)
-{
-    bool ok = false;
-    const short number = text.toShort(&ok);
-    return ok ? std::optional<int>(number) : std::nullopt;
-}
 
 } // namespace
 
@@ -123,26 +114,20 @@ void Shell::finishPart(QuizScreen screen)
         flow_.navigate(ScreenId::quiz, ScreenId::quiz2);
         return;
     }
-    // Part II is reached only through a completed Part I, so the totals are numbers.
-    ColorValues partOne{};
-    for (const auto c : kColors)
-        partOne[indexOf(c)] = session_.partTwo().partOneTotals[indexOf(c)].toInt();
+    const ColorValues& partOne =
+        expect(session_.partTwo().partOneTotals, "Part II is reached only through a completed Part I");
     session_.publishScores(scoreResults(partOne, partRaw));
     flow_.navigate(ScreenId::quiz2, ScreenId::Graph1);
 }
 
 void Shell::discoverYourColors()
 {
-    ColorValues values{};
-    for (const auto c : kColors) {
-        const auto number = smallWholeNumber(session_.yourColors().values[indexOf(c)]);
-        if (!number) {
-            dialogs_.inform(parentFor(ScreenId::Yourcolor1), kNoticeBox, kColorsUnknown);
-            return;
-        }
-        values[indexOf(c)] = *number;
+    const auto& values = session_.yourColors().values;
+    if (!values) {
+        dialogs_.inform(parentFor(ScreenId::Yourcolor1), kNoticeBox, kColorsUnknown);
+        return;
     }
-    const auto choice = chooseColors(values);
+    const auto choice = chooseColors(*values);
     const StyleDescription* style = StyleLibrary::byColors(choice.first, choice.second);
     // Both colours the same (Red and Red) has no description of its own.
     const ScreenId target = expect(screenNamed(style ? style->screen : "redyellow"),

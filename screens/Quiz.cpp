@@ -218,8 +218,10 @@ void QuizPage::showPartOneTotals()
 {
     if (part_ != QuizScreen::Quiz2)
         return;
+    // Before Part I is scored each field shows its own name, the caption it was made with.
+    const auto& totals = shell().session().partTwo().partOneTotals;
     for (std::size_t i = 0; i < totals_.size(); ++i)
-        totals_[i]->setText(shell().session().partTwo().partOneTotals[i]);
+        totals_[i]->setText(totals ? QString::number((*totals)[i]) : totals_[i]->objectName());
 }
 
 } // namespace tessaly

@@ -113,7 +113,9 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
                                  {.points = 12, .bold = true, .text = b.text, .back = b.back});
         const Color color = kColors[i];
         values_[i]->setAccessibleName(QStringLiteral("%1 value").arg(QString::fromUtf8(colorName(color))));
-        connect(values_[i], &QLineEdit::textEdited, this,
+        // Whatever changes a box (typing, pasting, undoing, an assistive tool) reaches the
+        // session at once: the chart and the printout read the values from there.
+        connect(values_[i], &QLineEdit::textChanged, this,
                 [this, color](const QString& text) { this->shell().session().setStrengthValue(color, text); });
     }
     const std::array<Caption, 4> captions{{
@@ -157,8 +159,8 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
 
 void StrengthCircleScreen::Picture1_MouseMove()
 {
-    // The chart reads the value boxes afresh at every movement.
-    const ValueTexts texts = boxTexts();
+    // The chart reads the values afresh at every movement.
+    const ValueTexts& texts = shell().session().strengthCircle().values;
     QStringList shown;
     for (const Color color : kColors)
         shown << QString::fromUtf8(colorName(color)) + u' ' + texts[indexOf(color)];
@@ -173,19 +175,12 @@ void StrengthCircleScreen::Picture1_MouseMove()
 void StrengthCircleScreen::Print_Click()
 {
     // The name and the values as they stand now go to paper.
+    const Session& session = shell().session();
     print({QStringLiteral("Tessaly values.pdf"),
-           [name = shell().session().yourColors().userName, values = boxTexts()](Printer& printer) {
+           [name = session.yourColors().userName, values = session.strengthCircle().values](Printer& printer) {
                return printValues(printer, name, values);
            }},
           QStringLiteral("You can not Print your Values at this time!"));
-}
-
-ValueTexts StrengthCircleScreen::boxTexts() const
-{
-    ValueTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = values_[i]->text();
-    return texts;
 }
 
 void StrengthCircleScreen::showValues()
@@ -195,7 +190,7 @@ void StrengthCircleScreen::showValues()
         // A box being typed into already shows what it holds; leave its cursor alone.
         if (values_[i]->text() != group.values[i])
             values_[i]->setText(group.values[i]);
-        rawTotals_[i]->setText(group.rawTotals[i]);
+        rawTotals_[i]->setText(group.rawTotals ? QString::number((*group.rawTotals)[i]) : QString());
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ScreenWindow.h"
-#include "Session.h"
 
 #include <array>
 
@@ -23,8 +22,6 @@ public:
     void Print_Click();
 
 private:
-    // What the value boxes hold now, as the chart and the printout read them.
-    ValueTexts boxTexts() const;
     void showValues();
 
     std::array<QLineEdit*, 4> values_{};

@@ -69,8 +69,9 @@ void YourColorsScreen::showSession()
     const auto& group = shell().session().yourColors();
     if (name_->text() != group.userName)
         name_->setText(group.userName);
+    // Before the scoring each value field shows its own name, the caption it was made with.
     for (std::size_t i = 0; i < values_.size(); ++i)
-        values_[i]->setText(group.values[i]);
+        values_[i]->setText(group.values ? QString::number((*group.values)[i]) : values_[i]->objectName());
     firstCircle_->setFill(circleColor(group.firstCircle));
     secondCircle_->setFill(circleColor(group.secondCircle));
     firstCircle_->setAccessibleName(circleName(Rank::First, group.firstCircle));

@@ -312,7 +312,7 @@ protected:
             }
             if (session.answers().most(1) || session.answers().most(16) || session.sampleBox().most
                 || session.yourColors().userName != QStringLiteral("Text1")
-                || session.strengthCircle().values != ValueTexts{} || session.partTwo().partOneTotals[0] != "Text1")
+                || session.strengthCircle().values != ValueTexts{} || session.partTwo().partOneTotals)
                 return "New left something of the last session behind";
         }
         for (int box = 1; box <= kBoxCount; ++box) {

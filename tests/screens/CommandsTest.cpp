@@ -69,11 +69,11 @@ TEST_F(Commands, NewAnsweredYesEmptiesTheSessionAndShowsTheSplash)
         for (int box = 1; box <= kBoxCount; ++box)
             EXPECT_EQ(session.answers().marks(box), BoxMarks{});
         EXPECT_EQ(session.sampleBox(), BoxMarks{});
-        EXPECT_EQ(session.partTwo().partOneTotals, (ValueTexts{"Text1", "Text2", "Text3", "Text4"}));
+        EXPECT_EQ(session.partTwo().partOneTotals, std::nullopt);
         EXPECT_EQ(session.strengthCircle().values, ValueTexts{});
-        EXPECT_EQ(session.strengthCircle().rawTotals, ValueTexts{});
+        EXPECT_EQ(session.strengthCircle().rawTotals, std::nullopt);
         EXPECT_EQ(session.yourColors().userName, "Text1");
-        EXPECT_EQ(session.yourColors().values, (ValueTexts{"Text2", "Text3", "Text4", "Text5"}));
+        EXPECT_EQ(session.yourColors().values, std::nullopt);
         EXPECT_FALSE(session.yourColors().firstCircle);
         // The printable sheet, the chooser and the descriptions are not New's to reset.
         EXPECT_EQ(session.printableColors().userName, "Ann");

@@ -5,11 +5,15 @@
 #include "Printouts.h"
 #include "StyleLibrary.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -18,6 +22,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <thread>
 #ifndef Q_OS_WIN
@@ -156,6 +161,45 @@ TEST_F(Printouts, AnEditedValueBoxIsPrintedAsItStands)
     EXPECT_EQ(
         ops.mid(25),
         (QStringList{"sector:255 2100,1900,1500 1e-05 3.1416", "sector:65280 2100,1900,1500 3.1416 6.28318", "end"}));
+}
+
+TEST_F(Printouts, AValuePastedUndoneOrPutByAnAssistiveToolIsWhatTheChartAndThePrintoutShow)
+{
+    session.setUserName("Bo");
+    ColorScores scores{};
+    scores.value = {10, 5, 3, 2};
+    session.publishScores(scores);
+    arriveAt(Graph1);
+    auto* red = screen(Graph1)->findChild<QLineEdit*>("Text1");
+    QWidget* chart = screen(Graph1)->findChild<QWidget*>("Picture1");
+    struct Case {
+        const char* how;
+        std::function<void()> change;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"paste",
+         [red] {
+             QGuiApplication::clipboard()->setText("12");
+             red->selectAll();
+             QTest::keyClick(red, Qt::Key_V, Qt::ControlModifier);
+         },
+         "12"},
+        {"undo", [red] { QTest::keyClick(red, Qt::Key_Z, Qt::ControlModifier); }, "10"},
+        {"assistive tool",
+         [red] { QAccessible::queryAccessibleInterface(red)->editableTextInterface()->replaceText(0, 2, "x7"); }, "x7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        c.change();
+        ASSERT_EQ(red->text(), c.shown);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), chart->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(chart, &move);
+        EXPECT_EQ(chart->accessibleDescription(), "Red " + c.shown + ", Yellow 5, Blue 3, Green 2");
+        print(Graph1, "Command3");
+        EXPECT_EQ(lastDocument().mid(0, 25), valuesPrintout("Bo", {c.shown, "5", "3", "2"}));
+    }
 }
 
 TEST_F(Printouts, ScreenPrintsTakeTheirOwnScreen)

@@ -12,7 +12,17 @@ namespace {
 const QString kPrompt = "Please enter your name";
 const QString kMissed = "You have missed a question!  Please decide in Blocknumber %1 which word %2 describes you!";
 
-class Questionnaire : public Harness {};
+class Questionnaire : public Harness {
+protected:
+    // The texts of four fields of a screen, from field Text`first` on.
+    QStringList fieldTexts(ScreenId id, int first)
+    {
+        QStringList texts;
+        for (int i = first; i < first + 4; ++i)
+            texts << screen(id)->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i))->text();
+        return texts;
+    }
+};
 
 } // namespace
 
@@ -67,7 +77,7 @@ TEST_F(Questionnaire, AMissingMarkStopsThePressAndChangesNothing)
     dialogs.expectMessage(kMissedQuestionBox, kMissed.arg("1", "Most"));
     click(quiz, "Command74");
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz});
-    EXPECT_EQ(session.partTwo().partOneTotals[0], "Text1");
+    EXPECT_EQ(session.partTwo().partOneTotals, std::nullopt);
 
     markEveryBox();
     session.selectMark(MarkColumn::Most, 28, 4); // takes box 28's Least away
@@ -83,17 +93,26 @@ TEST_F(Questionnaire, AMissingMarkStopsThePressAndChangesNothing)
 
 TEST_F(Questionnaire, TheWorkedExampleIsPublishedIntoEveryResultField)
 {
+    // Until scored, the hidden fields show the captions they were made with.
+    EXPECT_EQ(fieldTexts(quiz2, 1), (QStringList{"Text1", "Text2", "Text3", "Text4"}));
+    EXPECT_EQ(fieldTexts(Graph1, 5), (QStringList{"", "", "", ""}));
+    EXPECT_EQ(fieldTexts(Yourcolor1, 2), (QStringList{"Text2", "Text3", "Text4", "Text5"}));
+
     markEveryBox();
     arriveAt(quiz);
     click(quiz, "Command74");
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz2});
-    EXPECT_EQ(session.partTwo().partOneTotals, (ValueTexts{"-2", "6", "-4", "1"}));
+    EXPECT_EQ(session.partTwo().partOneTotals, (ColorValues{-2, 6, -4, 1}));
+    EXPECT_EQ(fieldTexts(quiz2, 1), (QStringList{"-2", "6", "-4", "1"}));
 
     click(quiz2, "Command74");
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Graph1});
-    EXPECT_EQ(session.strengthCircle().rawTotals, (ValueTexts{"-1", "10", "-7", "-1"}));
+    EXPECT_EQ(session.strengthCircle().rawTotals, (ColorValues{-1, 10, -7, -1}));
+    EXPECT_EQ(fieldTexts(Graph1, 5), (QStringList{"-1", "10", "-7", "-1"}));
     EXPECT_EQ(session.strengthCircle().values, (ValueTexts{"20", "27", "3", "16"}));
-    EXPECT_EQ(session.yourColors().values, (ValueTexts{"20", "27", "3", "16"}));
+    EXPECT_EQ(fieldTexts(Graph1, 1), (QStringList{"20", "27", "3", "16"}));
+    EXPECT_EQ(session.yourColors().values, (ColorValues{20, 27, 3, 16}));
+    EXPECT_EQ(fieldTexts(Yourcolor1, 2), (QStringList{"20", "27", "3", "16"}));
     EXPECT_EQ(session.yourColors().firstCircle, Color::Yellow);
     EXPECT_EQ(session.yourColors().secondCircle, Color::Red);
     EXPECT_EQ(session.printableColors().firstCircle, Color::Yellow);
@@ -110,12 +129,12 @@ TEST_F(Questionnaire, PartTwoTakesPartOneAsTheLastPressLeftIt)
     session.selectMark(MarkColumn::Most, 7, 2); // inspiring instead of daring
     flow.navigate(quiz, quiz2);
     click(quiz2, "Command74");
-    EXPECT_EQ(session.strengthCircle().rawTotals, (ValueTexts{"-1", "10", "-7", "-1"}));
+    EXPECT_EQ(session.strengthCircle().rawTotals, (ColorValues{-1, 10, -7, -1}));
 
     // Pressing Part I again recomputes it.
     arriveAt(quiz);
     click(quiz, "Command74");
-    EXPECT_EQ(session.partTwo().partOneTotals, (ValueTexts{"-3", "7", "-4", "1"}));
+    EXPECT_EQ(session.partTwo().partOneTotals, (ColorValues{-3, 7, -4, 1}));
 }
 
 TEST_F(Questionnaire, DiscoverOpensTheDescriptionOfTheTwoColours)
