@@ -74,8 +74,8 @@ def walking_to_a_description_and_back(app):
     check(app.menu_bar(chooser) == "Edit[New,Print Form]" + EXIT_ABOUT, app.menu_bar(chooser))
 
     app.press(chooser, "Blue / Yellow")
-    description = wait_until("blueyellow", lambda: next(
-        (w for t, w in app.windows() if t == TITLE and descendants(w, "push button", "Back to Color Description")), None))
+    description = wait_until("blueyellow", lambda: next((w for t, w in app.windows() if t == TITLE and descendants(
+        w, "push button", "Back to Color Description")), None))
     app.wait_titles([TITLE])
     check(app.menu_bar(description) == "File[New,Print]" + EXIT_ABOUT, app.menu_bar(description))
     _, _, w, h = extents(app.client(description))

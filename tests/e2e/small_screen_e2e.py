@@ -7,7 +7,8 @@ import os
 
 import pyatspi
 
-from driver import INTRO, TITLE, check, checked, descendants, extents, on_screen, run, settled, wait_until, xdo
+from driver import (INTRO, TITLE, check, checked, descendants, extents, move_pointer, on_screen, run, settled, wait_until,
+                    xdo)
 from accessibility_e2e import mark_every_box
 from scaffold import screenshot, search
 
@@ -52,7 +53,7 @@ def in_view(control):
 def wheel(button, times):
     """Turns the mouse wheel over the middle of Part I: 4 up, 5 down."""
     x, y, w, h = window_geometry(TITLE)
-    xdo("mousemove", "--sync", x + w // 2, y + h // 2)
+    move_pointer(x + w // 2, y + h // 2)
     # A turn of the wheel at a time, as a hand turns it.
     xdo("click", "--repeat", times, "--delay", "50", button)
 

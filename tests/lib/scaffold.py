@@ -10,6 +10,9 @@ import time
 
 # How long a wait lasts unless it says otherwise; a driver may set its own.
 TIMEOUT = 10.0
+# What a condition may raise while what it reads is still changing: not true yet. A driver may
+# add the errors of its own means of reading.
+NOT_YET = ()
 
 
 class Failure(AssertionError):
@@ -52,7 +55,7 @@ def wait_until(what, condition, timeout=None):
         try:
             result = condition()
             failure = None
-        except Failure as error:
+        except (Failure, *NOT_YET) as error:
             result, failure = None, error
         if result:
             return result
@@ -71,6 +74,15 @@ def settled(what, measure):
     return wait_until(f"{what} to settle", probe)
 
 
+def move_pointer(x, y):
+    """Moves the mouse and returns once it is there, so that a click from another connection
+    comes after it. (xdotool's --sync waits for a movement, and there is none to a point where
+    the mouse already is.)"""
+    at = dict(line.split("=", 1) for line in xdo("getmouselocation", "--shell").split())
+    if (int(at["X"]), int(at["Y"])) != (round(x), round(y)):
+        xdo("mousemove", "--sync", round(x), round(y))
+
+
 def move_until(what, x, y, condition):
     """Moves the mouse to and fro about a point until `condition` gives a true value: a window
     that has only just appeared may not see the first movement."""
@@ -79,7 +91,7 @@ def move_until(what, x, y, condition):
     def step():
         nonlocal moves
         moves += 1
-        xdo("mousemove", "--sync", x + moves % 2, y + moves % 2)
+        move_pointer(x + moves % 2, y + moves % 2)
         return condition()
     return wait_until(what, step)
 
@@ -106,13 +118,12 @@ def pixel(x, y):
 def artifacts():
     """The folder for what is kept after the run: TESSALY_ARTIFACTS, which the test scripts set."""
     name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
-    folder = os.environ.get("TESSALY_ARTIFACTS") or os.path.join(os.environ.get("TMPDIR", "/tmp"), f"tessaly-e2e-{name}")
-    os.makedirs(folder, exist_ok=True)
-    return folder
+    return os.environ.get("TESSALY_ARTIFACTS") or os.path.join(os.environ.get("TMPDIR", "/tmp"), f"tessaly-e2e-{name}")
 
 
 def screenshot(name):
     """The X screen now, kept as NAME.png among the artefacts; gives its path."""
+    os.makedirs(artifacts(), exist_ok=True)
     path = os.path.join(artifacts(), f"{name}.png")
     subprocess.run(["import", "-window", "root", path], check=True)
     return path

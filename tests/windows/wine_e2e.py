@@ -13,7 +13,7 @@ import os
 import sys
 
 import scaffold
-from scaffold import Failure, Screenshot, check, move_until, pixel, screenshot, search, wait_until, xdo
+from scaffold import Failure, Screenshot, check, move_pointer, move_until, pixel, screenshot, search, wait_until, xdo
 
 # Wine starts a program and draws its windows more slowly than the host does.
 scaffold.TIMEOUT = 20.0
@@ -83,7 +83,7 @@ def screen_of(title, size):
 
 
 def click(x, y):
-    xdo("mousemove", "--sync", x, y)
+    move_pointer(x, y)
     xdo("click", "1")
 
 
