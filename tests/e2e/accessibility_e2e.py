@@ -2,11 +2,9 @@
 can reach or read, no decorations, the chart's values once it is drawn, and marks set through
 the accessibility interface alone."""
 
-import time
-
 import pyatspi
 
-from driver import INTRO, TITLE, check, extents, run, wait_until, xdo
+from driver import INTRO, TITLE, check, extents, move_until, run, wait_until
 
 STRENGTH = "Corvane Tessaly -- Strength Circle"
 COLORS = "Corvane Colors"
@@ -108,10 +106,8 @@ def a_screen_reader_takes_the_questionnaire_and_reads_the_results(app):
     chart = find(strength, "chart", "Strength Circle")
     check(chart.description == "", f"an undrawn chart says {chart.description!r}")
     x, y, w, h = extents(chart)
-    xdo("mousemove", x + w // 2, y + h // 2)
-    time.sleep(0.05)
-    xdo("mousemove", x + w // 2 + 3, y + h // 2 + 3)
-    wait_until("the chart's values", lambda: chart.description == "Red 20, Yellow 27, Blue 3, Green 16")
+    move_until("the chart's values", x + w // 2, y + h // 2,
+               lambda: chart.description == "Red 20, Yellow 27, Blue 3, Green 16")
     check(("image", "Corvane logo") in reading(app.client(strength)), "the company logo on the Strength Circle")
     check_nothing_nameless("Graph1", app.client(strength))
 

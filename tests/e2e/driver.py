@@ -4,13 +4,15 @@ their controls and menus read back through the accessibility bus."""
 import ctypes
 import ctypes.util
 import os
-import subprocess
-import sys
-import time
 
 import pyatspi
+import scaffold
+from gi.repository import GLib
+# The scripts take these from here.
+from scaffold import check, move_pointer, move_until, pixel, settled, tool, wait_until, xdo  # noqa: F401
 
-TIMEOUT = 10.0
+# A window that closes while it is read gives an AT-SPI error: for a wait, not there yet.
+scaffold.NOT_YET = (GLib.Error,)
 # Qt gives places in its own pixels; X input and screenshots are in the screen's.
 SCALE = float(os.environ.get("QT_SCALE_FACTOR", "1"))
 
@@ -20,30 +22,9 @@ INTRO = "Welcome to the Corvane Tessaly"
 TITLE = "Corvane Tessaly"
 
 
-class Failure(AssertionError):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
 def on_screen(x, y):
     """A point in Qt's pixels, as the screen's pixel under it."""
     return round(x * SCALE), round(y * SCALE)
-
-
-def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
-
-
-def pixel(x, y):
-    """The colour on screen at a point, as (red, green, blue)."""
-    out = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"],
-                         check=True, capture_output=True, text=True).stdout
-    values = out.splitlines()[1].split("(")[1].split(")")[0].split(",")
-    return tuple(int(float(v)) for v in values[:3])
 
 
 class _ClientMessage(ctypes.Structure):
@@ -83,28 +64,15 @@ def close_through_frame(wid):
 def x_window(title):
     """The X window of the program's screen on view with this title."""
     def find():
-        listed = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", "tessaly"],
-                                capture_output=True, text=True).stdout.split()
+        listed = scaffold.search("--onlyvisible", "--classname", "tessaly")
         return next((wid for wid in listed if xdo("getwindowname", wid).rstrip("\n") == title), None)
     return wait_until(f"the X window {title!r}", find)
 
 
 def asks_for_a_place(wid):
     """Whether a window tells the window manager where it wants to stand (WM_NORMAL_HINTS)."""
-    hints = subprocess.run(["xprop", "-id", str(wid), "WM_NORMAL_HINTS"], check=True, capture_output=True,
-                           text=True).stdout
+    hints = tool("xprop", "-id", wid, "WM_NORMAL_HINTS")
     return "specified location" in hints
-
-
-def wait_until(what, probe, timeout=TIMEOUT):
-    end = time.monotonic() + timeout
-    while True:
-        result = probe()
-        if result:
-            return result
-        if time.monotonic() > end:
-            raise Failure(f"timed out waiting for {what}")
-        time.sleep(0.1)
 
 
 def showing(acc):
@@ -138,13 +106,12 @@ def descendants(acc, role=None, name=None):
     return found
 
 
-class App:
+class App(scaffold.Program):
     def __init__(self, environment=None):
         # Wake the accessibility registry first: a program that starts while the registry is
         # still coming up may never be listed.
         pyatspi.Registry.getDesktop(0).childCount
-        self.process = subprocess.Popen([os.environ["TESSALY_BINARY"]], stderr=subprocess.DEVNULL,
-                                        env={**os.environ, **(environment or {})})
+        super().__init__([os.environ["TESSALY_BINARY"]], environment)
         self.root = wait_until("the program on the accessibility bus", self._find_app, timeout=30)
 
     def _find_app(self):
@@ -190,15 +157,8 @@ class App:
     def click(self, acc, where=None):
         """Clicks a control at its centre, or at the point where(x, y, width, height) gives."""
         # A window that has just opened may still be moving into place.
-        def settled():
-            before = extents(acc)
-            time.sleep(0.15)
-            after = extents(acc)
-            return after if before == after and after[2] > 0 else None
-
-        x, y, w, h = wait_until("a control to settle", settled)
-        xdo("mousemove", *on_screen(*(where(x, y, w, h) if where else (x + w / 2, y + h / 2))))
-        time.sleep(0.05)
+        x, y, w, h = settled(f"{acc.name!r}", lambda: extents(acc) if extents(acc)[2] > 0 else None)
+        move_pointer(*on_screen(*(where(x, y, w, h) if where else (x + w / 2, y + h / 2))))
         xdo("click", "1")
 
     def click_most_circle(self, most, width=81):
@@ -259,42 +219,16 @@ class App:
         """Moves the mouse over the splash panel's own area and waits for the tutorial."""
         self.wait_titles([""])
         x, y, _, _ = extents(self.window(""))
-        xdo("mousemove", *on_screen(x + 460, y + 300))  # right of the product name, clear of labels and pictures
-        time.sleep(0.05)
-        xdo("mousemove", *on_screen(x + 462, y + 302))
+        # Right of the product name, clear of labels and pictures.
+        move_until("the tutorial", *on_screen(x + 460, y + 300), lambda: TUTORIAL in self.titles())
         self.wait_titles([TUTORIAL])
         return self.window(TUTORIAL)
 
-    def ended(self, timeout=TIMEOUT):
-        try:
-            return self.process.wait(timeout) == 0
-        except subprocess.TimeoutExpired:
-            return False
-
-    def close(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
+    def describe(self):
+        return f"windows {self.titles()}, boxes {[t for t, _ in self.boxes()]}"
 
 
 def run(steps):
-    """Runs each step with a fresh program; prints a line per step; exits non-zero on failure.
-    A step's `environment` (a function giving a dict) adds to the program's environment."""
-    failed = 0
-    for step in steps:
-        app = None
-        try:
-            app = App(step.environment() if hasattr(step, "environment") else None)
-            step(app)
-            print(f"ok   {step.__name__}")
-        except Exception as error:  # report every failure and go on with the next step
-            failed += 1
-            print(f"FAIL {step.__name__}: {error}")
-            shot = os.path.join(os.environ.get("E2E_SHOTS", os.environ["E2E_WORK"]), f"{step.__name__}.png")
-            subprocess.run(["import", "-window", "root", shot], check=False)
-            if app:
-                print(f"     screen at the failure: {shot}; windows {app.titles()}, boxes {[t for t, _ in app.boxes()]}")
-        finally:
-            if app:
-                app.close()
-    sys.exit(1 if failed else 0)
+    """Runs each step with a fresh program (scaffold.run). A step's `environment` (a function
+    giving a dict) adds to the program's environment."""
+    scaffold.run(steps, lambda step: App(step.environment() if hasattr(step, "environment") else None))

@@ -1,9 +1,6 @@
 """One whole run with the keyboard alone: real key presses through xdotool, never the mouse.
 The screens and the focus are read back through the accessibility bus."""
 
-import subprocess
-import time
-
 import pyatspi
 
 from driver import INTRO, TITLE, TUTORIAL, check, checked, descendants, extents, run, wait_until, xdo
@@ -15,9 +12,8 @@ EXIT_QUESTION = "Do you want to Quit this Tessaly session?  You will lose all Da
 
 
 def key(*names):
-    for name in names:
-        xdo("key", name)
-        time.sleep(0.03)
+    # At a typist's pace, as the name is typed below.
+    xdo("key", "--delay", "30", *names)
 
 
 def focused(window):
@@ -87,7 +83,7 @@ def a_whole_run_with_the_keyboard_alone(app):
 
     press(intro, "START the Tessaly")
     app.message_box(TITLE)
-    subprocess.run(["xdotool", "type", "--delay", "30", "Kim"], check=True)
+    xdo("type", "--delay", "30", "Kim")
     key("Return")
     quiz = app.window(TITLE)
     mark_boxes(quiz, range(1, 16))

@@ -11,10 +11,10 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 from concurrent.futures import ThreadPoolExecutor
 
 from paper import A4, DRIVER_MARGINS, HERE, LETTER, SAFE_MARGINS, check_job, ppd, words
+from scaffold import tool, wait_until
 
 PROGRAM = sys.argv[1]
 JOBS = os.environ["PRINTED_JOBS"]
@@ -29,18 +29,16 @@ def kept_jobs():
 
 def print_all(queue, locale, home):
     """The program's printouts on `queue` as the default printer: their kept jobs."""
-    subprocess.run(["lpadmin", "-d", queue], check=True)
+    tool("lpadmin", "-d", queue)
     before = len(kept_jobs())
     environment = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
     environment.update(LANG=locale, HOME=home, QT_QPA_PLATFORM="offscreen")
     subprocess.run([PROGRAM, NAME], env=environment, check=True, timeout=60)
-    end = time.monotonic() + 30
-    while time.monotonic() < end:
-        idle = subprocess.run(["lpstat", "-o"], capture_output=True, text=True).stdout.strip() == ""
-        if idle and len(kept_jobs()) == before + 4:
-            return kept_jobs()[before:]
-        time.sleep(0.1)
-    raise AssertionError(f"{queue} under {locale}: the jobs did not arrive")
+
+    def printed():
+        idle = tool("lpstat", "-o").strip() == ""
+        return kept_jobs()[before:] if idle and len(kept_jobs()) == before + 4 else None
+    return wait_until(f"the four jobs on {queue} under {locale}", printed, timeout=30)
 
 
 def faults_of(queue, locale, paper, margins, home):
@@ -82,8 +80,7 @@ def main():
     try:
         for group in (queues, named):
             for queue, how, _, _ in group:
-                subprocess.run(["lpadmin", "-p", queue, "-E", "-v", device, *how], check=True,
-                               stderr=subprocess.DEVNULL)
+                tool("lpadmin", "-p", queue, "-E", "-v", device, *how)
             for locale in LOCALES:
                 for queue, _, paper, margins in group:
                     # A queue that says nothing of its paper gets the paper of the person's country.

@@ -5,11 +5,10 @@ queue stops or fails the job, and when the scheduler does not answer."""
 import glob
 import os
 import socket
-import subprocess
 import threading
 import time
 
-from driver import INTRO, TITLE, check, descendants, run, wait_until, xdo
+from driver import INTRO, TITLE, check, descendants, run, tool, wait_until, xdo
 from paper import A4, DRIVER_MARGINS, HERE, check_job, ppd, words
 
 JOBS = os.environ.get("PRINTED_JOBS", "")
@@ -21,13 +20,13 @@ def jobs():
 
 def finished_jobs(count):
     """The kept jobs once there are `count` of them and the queue has handed every one over."""
-    idle = subprocess.run(["lpstat", "-o"], capture_output=True, text=True).stdout.strip() == ""
+    idle = tool("lpstat", "-o").strip() == ""
     kept = jobs()
     return kept if idle and len(kept) == count else None
 
 
 def text_of(pdf):
-    return " ".join(subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout.split())
+    return " ".join(tool("pdftotext", "-layout", pdf, "-").split())
 
 
 def open_description(app, caption, heading, intro=None):
@@ -56,14 +55,14 @@ def a_description_prints_its_header_and_text(app):
 
 def a_queue_that_refuses_jobs_is_reported(app):
     before = len(jobs())
-    subprocess.run(["cupsreject", "Tessaly"], check=True)
+    tool("cupsreject", "Tessaly")
     try:
         description = open_description(app, "Green / Yellow", "Green/Yellow - The Thinking Socializer")
         app.press(description, "Print Text")
         app.answer(TITLE, "You can not Print the text at this time!", "OK")
         check(len(jobs()) == before, f"a refused job was printed: {jobs()}")
     finally:
-        subprocess.run(["cupsaccept", "Tessaly"], check=True)
+        tool("cupsaccept", "Tessaly")
 
 
 def the_paper_version_is_two_printouts(app):
@@ -75,6 +74,7 @@ def the_paper_version_is_two_printouts(app):
     xdo("click", "1")
     printed = wait_until("four more jobs", lambda: finished_jobs(before + 4))
     check(all(os.path.getsize(p) > 1000 for p in printed[-4:]), "empty paper version")
+    # A fifth job must not come, which gives nothing to wait on: it would arrive within two seconds.
     time.sleep(2)
     check(len(jobs()) == before + 4, f"{len(jobs()) - before} jobs for two presses")
 
@@ -83,9 +83,8 @@ def on_a_printer_with_a_driver_the_printouts_take_its_paper_and_keep_inside_its_
     """An A4 printer with a driver, for a person in the US: the printer's paper and margins go
     before the country's."""
     uri = queue_uri()
-    subprocess.run(["lpadmin", "-p", "TessalyA4", "-E", "-v", uri, "-P", ppd(os.environ["E2E_WORK"])], check=True,
-                   stderr=subprocess.DEVNULL)
-    subprocess.run(["lpadmin", "-d", "TessalyA4"], check=True)
+    tool("lpadmin", "-p", "TessalyA4", "-E", "-v", uri, "-P", ppd(os.environ["E2E_WORK"]))
+    tool("lpadmin", "-d", "TessalyA4")
     try:
         before = len(jobs())
         app.press(app.leave_splash(), "Jump to Tessaly")
@@ -96,8 +95,8 @@ def on_a_printer_with_a_driver_the_printouts_take_its_paper_and_keep_inside_its_
         app.press(description, "Print Text")
         printed = wait_until("the description", lambda: finished_jobs(before + 3))[before:]
     finally:
-        subprocess.run(["lpadmin", "-d", "Tessaly"], check=True)
-        subprocess.run(["lpadmin", "-x", "TessalyA4"], check=True)
+        tool("lpadmin", "-d", "Tessaly")
+        tool("lpadmin", "-x", "TessalyA4")
     faults = [fault for job in printed for fault in check_job(job, A4, DRIVER_MARGINS)]
     check(not faults, f"{faults}")
     with open(os.path.join(HERE, "..", "..", "content", "descriptions", "redyellow.print.txt"), encoding="utf-8") as f:
@@ -114,15 +113,15 @@ GREEN_YELLOW = ("Green / Yellow", "Green/Yellow - The Thinking Socializer")
 
 
 def queued():
-    return subprocess.run(["lpstat", "-o"], capture_output=True, text=True).stdout.strip()
+    return tool("lpstat", "-o").strip()
 
 
 def queue_uri():
-    return subprocess.run(["lpstat", "-v", "Tessaly"], capture_output=True, text=True,
-                          check=True).stdout.split(": ", 1)[1].strip()
+    return tool("lpstat", "-v", "Tessaly").split(": ", 1)[1].strip()
 
 
 def no_box_for_a_while(app):
+    # A box that must not come gives nothing to wait on: it would show within a second and a half.
     time.sleep(1.5)
     check(not app.boxes(), f"unexpected boxes {[t for t, _ in app.boxes()]}")
 
@@ -136,7 +135,7 @@ def a_home_with_documents():
 def without_a_printer_the_printout_goes_into_the_pdf_the_person_names(app):
     documents = os.path.join(a_home_with_documents()["HOME"], "Documents")
     uri = queue_uri()
-    subprocess.run(["lpadmin", "-x", "Tessaly"], check=True)
+    tool("lpadmin", "-x", "Tessaly")
     try:
         description = open_description(app, *RED_BLUE)
         # Cancel: nothing is written and nothing is said.
@@ -167,8 +166,8 @@ def without_a_printer_the_printout_goes_into_the_pdf_the_person_names(app):
                    if not os.path.relpath(d, home).startswith(".cache")]
         check(written == [], f"written without being asked: {written}")
     finally:
-        subprocess.run(["lpadmin", "-p", "Tessaly", "-E", "-v", uri, "-m", "raw"], check=True)
-        subprocess.run(["lpadmin", "-d", "Tessaly"], check=True)
+        tool("lpadmin", "-p", "Tessaly", "-E", "-v", uri, "-m", "raw")
+        tool("lpadmin", "-d", "Tessaly")
     # With the printer back, the printer receives the same words the file holds.
     before = len(jobs())
     app.press(description, "Print Text")
@@ -226,21 +225,21 @@ a_scheduler_that_does_not_answer_ends_in_the_failure_box.environment = a_schedul
 
 def a_stopped_queue_keeps_the_job(app):
     before = len(jobs())
-    subprocess.run(["cupsdisable", "Tessaly"], check=True)
+    tool("cupsdisable", "Tessaly")
     try:
         description = open_description(app, *RED_BLUE)
         app.press(description, "Print Text")
         wait_until("the job waiting in the queue", queued)
         no_box_for_a_while(app)
     finally:
-        subprocess.run(["cupsenable", "Tessaly"], check=True)
+        tool("cupsenable", "Tessaly")
     wait_until("the kept job printed", lambda: finished_jobs(before + 1))
 
 
 def a_queue_that_fails_the_job_keeps_it(app):
     before = len(jobs())
     uri = queue_uri()
-    subprocess.run(["lpadmin", "-p", "Tessaly", "-v", "keepfile:/nonexistent"], check=True)
+    tool("lpadmin", "-p", "Tessaly", "-v", "keepfile:/nonexistent")
     try:
         description = open_description(app, *RED_BLUE)
         app.press(description, "Print Text")
@@ -250,10 +249,10 @@ def a_queue_that_fails_the_job_keeps_it(app):
         no_box_for_a_while(app)
         check(queued() and len(jobs()) == before, "the failed job was lost or printed")
     finally:
-        subprocess.run(["lpadmin", "-p", "Tessaly", "-v", uri], check=True)
-        subprocess.run(["cupsenable", "Tessaly"], check=True)
+        tool("lpadmin", "-p", "Tessaly", "-v", uri)
+        tool("cupsenable", "Tessaly")
         # The scheduler retries it on its own schedule; the queue is left empty for what follows.
-        subprocess.run(["cancel", "-a", "Tessaly"], check=True)
+        tool("cancel", "-a", "Tessaly")
 
 
 if __name__ == "__main__":

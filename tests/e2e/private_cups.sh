@@ -11,7 +11,8 @@ if [ ! -x "$cupsd" ] || [ "$(id -u)" -ne 0 ] || [ ! -x /usr/lib/cups/daemon/cups
   exit 77
 fi
 
-work=$(mktemp -d)
+# shellcheck source=SCRIPTDIR/../lib/scaffold.sh
+. "$(dirname "$0")/../lib/scaffold.sh"
 chmod 755 "$work"
 mkdir -p "$work"/{spool,cache,state,log,tmp,jobs,bin/backend}
 chmod 777 "$work/jobs"
@@ -54,11 +55,10 @@ PageLog $work/log/page_log
 SystemGroup root
 CONF
 
-"$cupsd" -f -c "$work/cupsd.conf" -s "$work/cups-files.conf" &
-pid=$!
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -rf "$work"' EXIT
+background "$work/cupsd.log" "$cupsd" -f -c "$work/cupsd.conf" -s "$work/cups-files.conf"
 export CUPS_SERVER="$work/cups.sock"
-for _ in $(seq 100); do [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+scheduler_answers() { [ -S "$CUPS_SERVER" ] && lpstat -r; }
+wait_for "the CUPS scheduler on $CUPS_SERVER" 10 scheduler_answers
 lpadmin -p Tessaly -E -v "keepfile:$work/jobs" -m raw 2>/dev/null
 lpadmin -d Tessaly
 export PRINTED_JOBS="$work/jobs"

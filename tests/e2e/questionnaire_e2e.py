@@ -3,9 +3,9 @@ through the instructions and the name entry, all 28 boxes, the Strength Circle a
 Colors, to the person's own description and on through the chooser."""
 
 import math
-import time
 
-from driver import INTRO, TITLE, check, checked, descendants, extents, pixel, run, xdo, wait_until
+from driver import INTRO, TITLE, check, checked, descendants, extents, move_until, pixel, run, wait_until
+from scaffold import Screenshot
 STRENGTH = "Corvane Tessaly -- Strength Circle"
 COLORS = "Corvane Colors"
 RED, YELLOW, BLUE, GREEN = (255, 0, 0), (255, 255, 0), (0, 0, 255), (0, 255, 0)
@@ -63,14 +63,18 @@ def the_worked_example_from_splash_to_the_descriptions(app):
     # The chart box: 480, 1440 layout units into the client area, centre 2100, 1900 within it.
     x, y, _, _ = extents(app.client(strength))
     cx, cy = x + 32 + 140, y + 96 + 127
-    xdo("mousemove", cx, cy)
-    time.sleep(0.05)
-    xdo("mousemove", cx + 3, cy + 3)
-    time.sleep(0.5)
     # Values 20, 27, 3, 16: Red to 1.90 rad, Yellow to 4.47, Blue to 4.76, Green to 2 pi.
-    for angle, colour in [(0.9, RED), (3.2, YELLOW), (4.62, BLUE), (5.5, GREEN)]:
-        px, py = round(cx + 60 * math.cos(angle)), round(cy - 60 * math.sin(angle))
-        check(pixel(px, py) == colour, f"chart at {angle} rad is {pixel(px, py)}, not {colour}")
+    expected = [(0.9, RED), (3.2, YELLOW), (4.62, BLUE), (5.5, GREEN)]
+    points = [(round(cx + 60 * math.cos(angle)), round(cy - 60 * math.sin(angle))) for angle, _ in expected]
+
+    def chart():
+        """The colours at the points once the mouse has drawn the chart: each one of its four."""
+        shot = Screenshot()
+        colours = [shot.at(*point) for point in points]
+        return colours if set(colours) <= {RED, YELLOW, BLUE, GREEN} else None
+    drawn = move_until("the chart", cx, cy, chart)
+    for (angle, colour), found in zip(expected, drawn):
+        check(found == colour, f"chart at {angle} rad is {found}, not {colour}")
 
     app.press(strength, "START to Understand Me")
     app.wait_titles([COLORS])

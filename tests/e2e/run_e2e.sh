@@ -8,24 +8,10 @@ binary=$(realpath "$1")
 script=$(realpath "$2")
 shift 2
 
-work=$(mktemp -d)
-chmod 700 "$work"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-
+# shellcheck source=SCRIPTDIR/../lib/scaffold.sh
+. "$(dirname "$0")/../lib/scaffold.sh"
+start_xvfb "${E2E_SCREEN:-1280x1024x24}"
 export XDG_RUNTIME_DIR="$work"
-. "$(dirname "$0")/session_bus.sh"
 start_session_bus
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -4,8 +4,8 @@ windows closed through their frame."""
 
 import time
 
-from driver import (INTRO, TITLE, TUTORIAL, check, checked, close_through_frame, descendants, extents, run, wait_until,
-                    x_window, xdo)
+from driver import (INTRO, TITLE, TUTORIAL, check, checked, close_through_frame, descendants, extents, move_until, run,
+                    wait_until, x_window, xdo)
 EXIT_ABOUT = "|Exit|About"
 NEW_QUESTION = "Do you want to start a new Tessaly session?"
 EXIT_QUESTION = "Do you want to Quit this Tessaly session?  You will lose all Data, if you Quit!"
@@ -50,9 +50,7 @@ def the_splash_left_open_leads_on_beside_the_current_screen(app):
     panel_right = sx + (480 + 6465) // 15
     check(qx + qw + 2 < panel_right, f"Part I ends at {qx + qw}, the splash panel at {panel_right}")
     x, y = (qx + qw + panel_right) // 2, sy + (240 + 1500) // 15  # clear of the panel's labels
-    xdo("mousemove", x, y)
-    time.sleep(0.05)
-    xdo("mousemove", x + 1, y + 1)
+    move_until("the tutorial", x, y, lambda: TUTORIAL in app.titles())
     app.wait_titles([TITLE, TUTORIAL])
 
     app.press(app.window(TUTORIAL), "Next")
@@ -76,15 +74,17 @@ def walking_to_a_description_and_back(app):
     check(app.menu_bar(chooser) == "Edit[New,Print Form]" + EXIT_ABOUT, app.menu_bar(chooser))
 
     app.press(chooser, "Blue / Yellow")
-    time.sleep(0.3)
-    description = app.window(TITLE)
+    description = wait_until("blueyellow", lambda: next((w for t, w in app.windows() if t == TITLE and descendants(
+        w, "push button", "Back to Color Description")), None))
+    app.wait_titles([TITLE])
     check(app.menu_bar(description) == "File[New,Print]" + EXIT_ABOUT, app.menu_bar(description))
     _, _, w, h = extents(app.client(description))
     check((w, h) == (476, 399), f"blueyellow client {w}x{h}")
 
     app.press(description, "Back to Color Description")
-    time.sleep(0.3)
-    chooser = app.window(TITLE)
+    chooser = wait_until("the chooser", lambda: next(
+        (w for t, w in app.windows() if t == TITLE and descendants(w, "push button", "Blue / Yellow")), None))
+    app.wait_titles([TITLE])
     guard = ("You can not go back to Your Colors because you have not taken the test yet!  "
              "Do you want to take the Tessaly now?")
     app.press(chooser, "Back to Your Colors")
@@ -143,10 +143,12 @@ def closing_through_the_frame_asks_like_exit_and_nothing_gets_past_the_box(app):
     # Behind the open box, a second close and the Exit command reach nothing, now or later.
     close_through_frame(x_window(TUTORIAL))
     app.choose(step1, "Exit")
+    # A box that must not come gives nothing to wait on: it would show within half a second.
     time.sleep(0.5)
     check(len(app.boxes()) == 1, f"boxes {[t for t, _ in app.boxes()]}")
     app.press(box, "No")
     app.wait_titles([TUTORIAL])
+    # Nor may one held back behind the first: nothing to wait on either.
     time.sleep(0.5)
     check(not app.boxes(), f"boxes {[t for t, _ in app.boxes()]} after No")
 

@@ -1,16 +1,16 @@
 """Part I on a small screen (E2E_SCREEN, and QT_SCALE_FACTOR where the screen is scaled): it
 opens inside the screen, and "Next to Part II" is reached both with the mouse wheel and the
-mouse and with the keyboard alone. Screenshots of the screens on the way are kept under
-E2E_SHOTS where it is set."""
+mouse and with the keyboard alone. Screenshots of the screens on the way are kept among the
+run's artefacts (TESSALY_ARTIFACTS)."""
 
 import os
-import subprocess
-import time
 
 import pyatspi
 
-from driver import INTRO, TITLE, check, checked, descendants, extents, on_screen, run, wait_until, xdo
+from driver import (INTRO, TITLE, check, checked, descendants, extents, move_pointer, on_screen, run, settled, wait_until,
+                    xdo)
 from accessibility_e2e import mark_every_box
+from scaffold import screenshot, search
 
 MISSED = "You have missed a question!  Please decide in Blocknumber 1 which word {} describes you!"
 SIZE = os.environ.get("E2E_SCREEN", "1280x1024x24").rsplit("x", 1)[0]
@@ -18,27 +18,22 @@ SCREEN = tuple(int(n) for n in SIZE.split("x"))
 
 
 def shot(name):
-    folder = os.environ.get("E2E_SHOTS", os.environ["E2E_WORK"])
     scale = os.environ.get("QT_SCALE_FACTOR")
-    path = os.path.join(folder, f"{SIZE}{'x' + scale if scale else ''}-{name}.png")
-    subprocess.run(["import", "-window", "root", path], check=True)
+    screenshot(f"{SIZE}{'x' + scale if scale else ''}-{name}")
 
 
 def window_geometry(title):
     """Where the X window of the one screen with this title stands, in the screen's pixels."""
-    wid = xdo("search", "--onlyvisible", "--name", f"^{title}$").split()[-1]
+    found = search("--onlyvisible", "--name", f"^{title}$")
+    check(found, f"no window {title!r}")
+    wid = found[-1]
     values = dict(line.split("=") for line in xdo("getwindowgeometry", "--shell", wid).split())
     return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
 
 def settled_geometry(title):
     """The window's place once it has stopped moving into it."""
-    def probe():
-        before = window_geometry(title)
-        time.sleep(0.15)
-        return before if window_geometry(title) == before else None
-
-    return wait_until(f"{title!r} to settle", probe)
+    return settled(repr(title), lambda: window_geometry(title))
 
 
 def inside_screen(x, y, w, h):
@@ -58,10 +53,9 @@ def in_view(control):
 def wheel(button, times):
     """Turns the mouse wheel over the middle of Part I: 4 up, 5 down."""
     x, y, w, h = window_geometry(TITLE)
-    xdo("mousemove", x + w // 2, y + h // 2)
-    for _ in range(times):
-        xdo("click", button)
-        time.sleep(0.05)
+    move_pointer(x + w // 2, y + h // 2)
+    # A turn of the wheel at a time, as a hand turns it.
+    xdo("click", "--repeat", times, "--delay", "50", button)
 
 
 def next_to_part_two_with_the_mouse_and_the_keyboard(app):

@@ -52,15 +52,8 @@ LIST
   fi
 ) 9>"$cache/bookworm-root.lock"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
+# shellcheck source=SCRIPTDIR/../lib/scaffold.sh
+. "$(dirname "$0")/../lib/scaffold.sh"
 root="$work/root"
 mkdir "$root"
 tar -C "$root" --numeric-owner -xpf "$tarball"
@@ -104,34 +97,23 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
   "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail "the metainfo does not launch $app_id.desktop"
 
 # The program from the installed system on a private X server of the host's.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb 1280x1024x24
 mkdir -m 700 "$root/tmp/runtime"
-in_root DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/tmp/runtime "$exec_name" >"$work/program.log" 2>&1 &
-program=$!
-pids+=("$program")
+background "$work/program.log" in_root DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/tmp/runtime "$exec_name"
 
 # The splash screen is the first window, found by the class the entry tells the desktop to
 # expect; it has painted once it shows its pictures and text, not a plain background.
-painted() {
+painted_splash() {
   local colours
-  colours=$(import -window "$1" png:- 2>/dev/null | identify -format %k - 2>/dev/null) || return 1
+  window=$(xdotool search --onlyvisible --class "^$wm_class\$" | head -n1)
+  [ -n "$window" ] || return 1
+  colours=$(import -window "$window" png:- | identify -format %k -) || return 1
   [ "$colours" -gt 16 ]
 }
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --class "^$wm_class\$" 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && painted "$window" && break
-  window=""
-  kill -0 "$program" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
-  fail "no painted window of class '$wm_class' (the entry's StartupWMClass); the program said:"
+if ! wait_for "a painted window of class '$wm_class' (the entry's StartupWMClass)" 30 painted_splash; then
+  fail "no painted splash window; the program said:"
   cat "$work/program.log"
+  screenshot install-deb
 else
   size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
   [ "$size" = "$splash_size" ] || fail "the splash window is $size, not $splash_size"

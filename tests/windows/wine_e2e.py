@@ -10,12 +10,13 @@ Screens are told apart by title and size, and results are read as colours on the
 
 import math
 import os
-import re
-import subprocess
 import sys
-import time
 
-TIMEOUT = 20.0
+import scaffold
+from scaffold import Failure, Screenshot, check, move_pointer, move_until, pixel, screenshot, search, wait_until, xdo
+
+# Wine starts a program and draws its windows more slowly than the host does.
+scaffold.TIMEOUT = 20.0
 TITLE = "Corvane Tessaly"
 TUTORIAL = "Corvane--Treat people as they NEED to be treated!"
 INTRO = "Welcome to the Corvane Tessaly"
@@ -39,30 +40,6 @@ PART_ONE = [[1, 2, 3, 4], [5, 6, 7, 8], [9, 10, 11, 12], [13, 14, 15, 0]]
 PART_TWO = [[16, 17, 18, 19], [20, 21, 22, 0], [23, 24, 25, 0], [26, 27, 28, 0]]
 
 
-class Failure(AssertionError):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
-def wait_until(what, probe, timeout=TIMEOUT):
-    end = time.monotonic() + timeout
-    while True:
-        result = probe()
-        if result:
-            return result
-        if time.monotonic() > end:
-            raise Failure(f"timed out waiting for {what}")
-        time.sleep(0.1)
-
-
-def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout
-
-
 def px(units):
     return round(units / 15)
 
@@ -83,12 +60,14 @@ class Window:
 def windows():
     """The program's windows on view."""
     found = []
-    for wid in xdo("search", "--onlyvisible", "--classname", "tessaly.exe").split():
-        geometry = dict(line.split("=", 1) for line in xdo("getwindowgeometry", "--shell", wid).split())
-        if not geometry:
+    for wid in search("--onlyvisible", "--classname", "tessaly.exe"):
+        try:
+            geometry = dict(line.split("=", 1) for line in xdo("getwindowgeometry", "--shell", wid).split())
+            title = xdo("getwindowname", wid).rstrip("\n")
+        except Failure:
             continue  # closed meanwhile
-        found.append(Window(wid, xdo("getwindowname", wid).rstrip("\n"), int(geometry["X"]), int(geometry["Y"]),
-                            int(geometry["WIDTH"]), int(geometry["HEIGHT"])))
+        found.append(Window(wid, title, int(geometry["X"]), int(geometry["Y"]), int(geometry["WIDTH"]),
+                            int(geometry["HEIGHT"])))
     return found
 
 
@@ -103,25 +82,8 @@ def screen_of(title, size):
     return wait_until(f"{title!r} of {px(size[0])}x{px(size[1])} pixels", probe)
 
 
-class Screenshot:
-    def __init__(self):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], check=True,
-                              capture_output=True).stdout
-        # P6: magic, width, height and maximum value, then one white-space byte and the pixels.
-        header = re.match(rb"P6\s+(\d+)\s+\d+\s+\d+\s", data)
-        self.width, self.pixels = int(header.group(1)), data[header.end():]
-
-    def at(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.pixels[i:i + 3])
-
-
-def colour_at(x, y):
-    return Screenshot().at(x, y)
-
-
 def click(x, y):
-    xdo("mousemove", "--sync", x, y)
+    move_pointer(x, y)
     xdo("click", "1")
 
 
@@ -143,37 +105,12 @@ def answer_yes():
     keys(box, "Return")
 
 
-class Program:
-    def __init__(self, exe, shots):
-        self.shots = shots
-        self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+class Program(scaffold.Program):
+    def __init__(self, exe):
+        super().__init__(["wine", exe])
 
-    def shot(self, name):
-        subprocess.run(["import", "-window", "root", os.path.join(self.shots, name + ".png")], check=False)
-
-    def ended(self, timeout=TIMEOUT):
-        try:
-            return self.process.wait(timeout) == 0
-        except subprocess.TimeoutExpired:
-            return False
-
-    def close(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
-
-
-def move_until(what, x, y, probe):
-    """Moves the mouse to and fro about a point until probe() gives a true value: a window
-    that has only just appeared may not see the first movement."""
-    moves = 0
-
-    def step():
-        nonlocal moves
-        moves += 1
-        xdo("mousemove", "--sync", x + moves % 2 * 3, y + moves % 2 * 3)
-        return probe()
-    return wait_until(what, step)
+    def describe(self):
+        return f"windows: {windows()}"
 
 
 def leave_splash():
@@ -197,8 +134,8 @@ def mark_boxes(window, cells):
 def the_splash_appears(program):
     splash = screen_of(None, SPLASH)
     # The programme logo's red dot.
-    wait_until("the splash screen's pictures", lambda: Screenshot().at(splash.x + 191, splash.y + 121) == RED)
-    program.shot("splash")
+    wait_until("the splash screen's pictures", lambda: pixel(splash.x + 191, splash.y + 121) == RED)
+    screenshot("splash")
 
 
 def the_worked_example_reaches_the_strength_circle_and_its_description(program):
@@ -212,7 +149,7 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
 
     quiz = screen_of(TITLE, QUIZ)
     mark_boxes(quiz, PART_ONE)
-    program.shot("quiz")
+    screenshot("quiz")
     click_control(quiz, QUIZ, 8640, 7200, 1215, 615)  # Next to Part II
     part_two = wait_until("Part II", lambda: next(
         (w for w in windows() if w.title == TITLE and w.wid != quiz.wid and w.width == px(QUIZ[0])), None))
@@ -232,7 +169,7 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
         return colours if WHITE not in colours else None
     drawn = move_until("the chart", cx, cy, chart)
     check(drawn == [colour for _, colour in expected], f"chart colours {drawn}")
-    program.shot("strength-circle")
+    screenshot("strength-circle")
 
     click_control(strength, GRAPH, 5160, 960, 1455, 615)  # START to Understand Me
     colors = screen_of(COLORS, YOURCOLOR)
@@ -240,15 +177,15 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
     first = (bx + px(1560 + 5400 + 487), by + px(480 + 240 + 547))
     second = (bx + px(1560 + 5400 + 487), by + px(480 + 1560 + 547))
     wait_until("Your Colors' circles in yellow and red",
-               lambda: (colour_at(*first), colour_at(*second)) == (YELLOW, RED))
+               lambda: (pixel(*first), pixel(*second)) == (YELLOW, RED))
 
     click_control(colors, YOURCOLOR, 8400, 1560, 1575, 735)  # Discover Your Colors
     description = screen_of(TITLE, DESCRIPTION)
     dx, dy = description.client(DESCRIPTION)
     # yellowred's badge: a yellow circle over a red one.
     wait_until("yellowred's badge",
-               lambda: (colour_at(dx + 244, dy + 60), colour_at(dx + 244, dy + 87)) == (YELLOW, RED))
-    program.shot("yellowred")
+               lambda: (pixel(dx + 244, dy + 60), pixel(dx + 244, dy + 87)) == (YELLOW, RED))
+    screenshot("yellowred")
 
     # New, from the description's File menu, confirmed: back to the splash screen.
     keys(description, "alt", "Down", "Return")
@@ -266,25 +203,9 @@ def exit_ends_the_program(program):
 
 
 def run(steps):
-    """Runs each step with a fresh program; prints a line per step; exits non-zero on failure."""
+    """Runs each step with a fresh tessaly.exe (scaffold.run)."""
     exe = os.path.realpath(sys.argv[1])
-    shots = os.environ.get("E2E_SHOTS", os.path.dirname(exe))
-    failed = 0
-    for step in steps:
-        # A step's `before` readies the system the program then starts in.
-        if hasattr(step, "before"):
-            step.before()
-        program = Program(exe, shots)
-        try:
-            step(program)
-            print(f"ok   {step.__name__}")
-        except Exception as error:  # report every failure and go on with the next step
-            failed += 1
-            program.shot(f"failed-{step.__name__}")
-            print(f"FAIL {step.__name__}: {error}\n     windows: {windows()}")
-        finally:
-            program.close()
-    sys.exit(1 if failed else 0)
+    scaffold.run(steps, lambda step: Program(exe))
 
 
 if __name__ == "__main__":

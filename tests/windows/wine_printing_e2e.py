@@ -8,8 +8,8 @@ server (tests/e2e/private_cups.sh), a queue that keeps every job as a file.
 import glob
 import os
 import re
-import subprocess
 
+from scaffold import tool
 from wine_e2e import (DESCRIPTION, INTRO, INTRO_SIZE, STEP, TITLE, check, click_control, keys, leave_splash, px, run,
                       screen_of, wait_until, windows, xdo)
 
@@ -35,7 +35,7 @@ def new_jobs(before, count):
     """The jobs after the first `before`, once there are `count` of them and the queue is idle."""
     def ready():
         done = jobs()
-        idle = subprocess.run(["lpstat", "-o"], capture_output=True, text=True).stdout.strip() == ""
+        idle = tool("lpstat", "-o").strip() == ""
         return done[before:] if len(done) == before + count and idle else None
     return wait_until(f"{count} more jobs", ready, timeout=60)
 
@@ -104,17 +104,16 @@ def without_a_printer_the_paper_version_goes_into_the_chosen_pdf(program):
         check(pages == 2, f"{pages} pages")
         os.remove(kept)
     finally:
-        subprocess.run(["lpadmin", "-p", "Tessaly", "-E", "-v", QUEUE_URI[0], "-m", "raw"], check=True)
-        subprocess.run(["lpadmin", "-d", "Tessaly"], check=True)
+        tool("lpadmin", "-p", "Tessaly", "-E", "-v", QUEUE_URI[0], "-m", "raw")
+        tool("lpadmin", "-d", "Tessaly")
 
 
 QUEUE_URI = []
 
 
 def remove_the_printer():
-    QUEUE_URI.append(subprocess.run(["lpstat", "-v", "Tessaly"], capture_output=True, text=True,
-                                    check=True).stdout.split(": ", 1)[1].strip())
-    subprocess.run(["lpadmin", "-x", "Tessaly"], check=True)
+    QUEUE_URI.append(tool("lpstat", "-v", "Tessaly").split(": ", 1)[1].strip())
+    tool("lpadmin", "-x", "Tessaly")
 
 
 without_a_printer_the_paper_version_goes_into_the_chosen_pdf.before = remove_the_printer

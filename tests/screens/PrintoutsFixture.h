@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Harness.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace tessaly::testing {
+
+// The screens with a recording printer, for the printouts' tests.
+class Printouts : public Harness {
+protected:
+    QStringList lastDocument() const
+    {
+        return printer.documents.empty() ? QStringList() : printer.documents.back().operations;
+    }
+
+    // Presses a print button or menu item and lets the printout reach its end.
+    void print(ScreenId from, const char* control)
+    {
+        if (screen(from)->findChild<QAbstractButton*>(QString::fromLatin1(control)))
+            click(from, control);
+        else
+            trigger(from, control);
+        finishPrinting();
+    }
+};
+
+// The words of a PDF as pdftotext lays them out.
+inline QString pdfText(const QString& file)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", file, "-"});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace tessaly::testing
