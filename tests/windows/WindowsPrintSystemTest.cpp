@@ -1,3 +1,4 @@
+#include "Printing.h"
 #include "WindowsPrintSystem.h"
 
 #include <QPrinterInfo>
