@@ -15,10 +15,8 @@
 #   make windows        dist/tessaly-windows-x86_64.zip, cross-built with a static Qt that the
 #                       first run builds and caches (35-45 minutes, once)
 #   make test-windows   the test programs and the program itself under Wine
-BUILD_DIR ?= build
-TEST_BUILD_DIR ?= build-test
-PACKAGE_BUILD_DIR ?= build-package
-BENCH_BUILD_DIR ?= build-bench
+# The configurations themselves (directories, build types, sanitizers, warnings) are the
+# presets in CMakePresets.json.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: run test build bootstrap package soak tsan bench clean windows test-windows
@@ -27,45 +25,44 @@ bootstrap:
 	@scripts/bootstrap
 
 build: bootstrap
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_BUILD_TESTS=OFF
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/tessaly
+	build/tessaly
 
 test:
 	@scripts/bootstrap test
-	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BUILD_TESTS=ON -DTESSALY_SANITIZE=ON -DTESSALY_WERROR=ON
-	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
-	cd $(TEST_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 
 package:
 	@scripts/bootstrap package
-	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_BUILD_TESTS=OFF
-	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target package
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
 
 soak:
 	@scripts/bootstrap test
-	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BUILD_TESTS=ON -DTESSALY_SANITIZE=ON -DTESSALY_WERROR=ON
-	cmake --build $(TEST_BUILD_DIR) -j $(JOBS) --target robustness_tests
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS) --target robustness_tests
 	QT_QPA_PLATFORM=offscreen TESSALY_MONKEY_ACTIONS=100000 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	  $(TEST_BUILD_DIR)/tests/robustness/robustness_tests --gtest_filter=Monkey.*
+	  build-test/tests/robustness/robustness_tests --gtest_filter=Monkey.*
 
 tsan:
 	@scripts/bootstrap test
 	cmake --preset tsan
 	cmake --build --preset tsan -j $(JOBS)
-	# Qt itself is not instrumented: what it does inside its own code is not judged (its locks
-	# are futexes the sanitizer cannot see). The tests run pdftotext and the like after threads
-	# have started.
-	cd build-tsan && TSAN_OPTIONS="halt_on_error=1 ignore_noninstrumented_modules=1 die_after_fork=0" \
-	  ctest -j $(JOBS) --output-on-failure -LE "e2e|install" -E "^command_line"
+	# The test preset's TSAN_OPTIONS: Qt itself is not instrumented, so what it does inside its
+	# own code is not judged (its locks are futexes the sanitizer cannot see), and the tests run
+	# pdftotext and the like after threads have started.
+	ctest --preset tsan -j $(JOBS)
 
 bench:
 	@scripts/bootstrap bench
-	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSALY_BUILD_TESTS=OFF -DTESSALY_BUILD_BENCH=ON
-	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
-	bench/run $(BENCH_BUILD_DIR)
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	bench/run build-bench
 
 windows:
 	scripts/build-windows
@@ -74,4 +71,4 @@ test-windows:
 	scripts/test-windows
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(BENCH_BUILD_DIR) build-tsan build-win dist
+	rm -rf build build-test build-package build-bench build-tsan build-win dist
