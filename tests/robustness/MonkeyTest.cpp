@@ -121,8 +121,16 @@ bool draws(QWidget* window)
 const int kKeys[] = {Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left, Qt::Key_Right,
                      Qt::Key_Space, Qt::Key_Return,  Qt::Key_Enter, Qt::Key_Escape, Qt::Key_A,    Qt::Key_F4};
 
-class Monkey : public ::testing::Test {
+// The random answers, made before the program that asks for them.
+struct WithRandomDialogs {
+    std::mt19937 random;
+    RandomDialogs dialogs{random};
+};
+
+class Monkey : public ::testing::Test, protected WithRandomDialogs, protected ProgramOverFakes {
 protected:
+    Monkey() : ProgramOverFakes(dialogs) {}
+
     ~Monkey() override
     {
         finishPrinting(printing);
@@ -406,19 +414,6 @@ protected:
     std::map<QPlainTextEdit*, Typed> typed;
     std::string unanswered;
     QList<QWidget*> onViewBefore;
-
-    std::mt19937 random;
-    RandomDialogs dialogs{random};
-    CountingStacking stacking;
-    bool ended = false;
-    FakeSystemInfoTool systemInfo;
-    std::shared_ptr<FakePrintSystem> printSystem = std::make_shared<FakePrintSystem>();
-    RecordingPrinter& printer = printSystem->printer;
-    Program program{{dialogs, stacking, systemInfo, printSystem}, [this] { ended = true; }};
-    Session& session = program.session;
-    Printing& printing = program.printing;
-    ScreenFlow& flow = program.flow;
-    Shell& shell = program.shell;
 };
 
 int fromEnvironment(const char* name, int fallback)

@@ -66,9 +66,36 @@ public:
     std::vector<std::string> launched;
 };
 
+// The whole program over stand-ins for the system's seams, with the boxes the test gives.
+class ProgramOverFakes {
+public:
+    explicit ProgramOverFakes(Dialogs& boxes)
+        : program{{boxes, stacking, systemInfo, printSystem}, [this] { ended = true; }}
+    {
+    }
+
+    CountingStacking stacking;
+    bool ended = false;
+    FakeSystemInfoTool systemInfo;
+    std::shared_ptr<FakePrintSystem> printSystem = std::make_shared<FakePrintSystem>();
+    RecordingPrinter& printer = printSystem->printer;
+    Program program;
+    Session& session = program.session;
+    Printing& printing = program.printing;
+    ScreenFlow& flow = program.flow;
+    Shell& shell = program.shell;
+};
+
+// The boxes, made before the program that shows them.
+struct WithScriptedDialogs {
+    ScriptedDialogs dialogs;
+};
+
 // The whole program with real widgets on the offscreen platform and scripted boxes.
-class Harness : public ::testing::Test {
+class Harness : public ::testing::Test, protected WithScriptedDialogs, protected ProgramOverFakes {
 protected:
+    Harness() : ProgramOverFakes(dialogs) {}
+
     ~Harness() override
     {
         printSystem->release();
@@ -126,18 +153,6 @@ protected:
             session.selectMark(MarkColumn::Least, box, leastRow);
         }
     }
-
-    ScriptedDialogs dialogs;
-    CountingStacking stacking;
-    bool ended = false;
-    FakeSystemInfoTool systemInfo;
-    std::shared_ptr<FakePrintSystem> printSystem = std::make_shared<FakePrintSystem>();
-    RecordingPrinter& printer = printSystem->printer;
-    Program program{{dialogs, stacking, systemInfo, printSystem}, [this] { ended = true; }};
-    Session& session = program.session;
-    Printing& printing = program.printing;
-    ScreenFlow& flow = program.flow;
-    Shell& shell = program.shell;
 };
 
 } // namespace tessaly::testing
