@@ -432,9 +432,10 @@ TEST(PrintingAtTheEnd, EveryPrintoutEndsWholeOrWithdrawnAndNoWorkerOutlivesIt)
         system->drawingTakes = 150;
         ScriptedDialogs dialogs;
         std::vector<PrintOutcome> outcomes;
-        // Enough for a drawn printout to go out, short for one the print system keeps waiting.
-        const auto grace = std::chrono::milliseconds(c.step == Step::Drawing ? 5000 : 300);
-        auto printing = std::make_unique<Printing>(system, dialogs, std::chrono::seconds(30), grace);
+        // Ample for a drawn printout to go out on a busy machine (its end does not wait for the
+        // rest of it), short for one the print system keeps waiting.
+        const auto grace = std::chrono::milliseconds(c.step == Step::Drawing ? 60000 : 300);
+        auto printing = std::make_unique<Printing>(system, dialogs, std::chrono::seconds(90), grace);
         if (c.step == Step::LookUp)
             system->hold();
         if (c.step == Step::Sending)
@@ -475,11 +476,11 @@ TEST(PrintingAtTheEnd, OnlySilenceRunsOutTheDeadlineAndItSpansTheWholePrintout)
 {
     const auto system = std::make_shared<FakePrintSystem>();
     ScriptedDialogs dialogs;
-    Printing printing(system, dialogs, std::chrono::milliseconds(150));
+    Printing printing(system, dialogs, std::chrono::milliseconds(1500));
     // A slow line: the job takes four times the silence allowed, but the scheduler keeps
-    // taking data.
-    system->trickles = 12;
-    system->trickleEvery = 50;
+    // taking data, often enough that even a busy machine does not fall silent for that long.
+    system->trickles = 40;
+    system->trickleEvery = 150;
     std::vector<PrintOutcome> outcomes;
     printing.print(nullptr, printoutNamed("values"), [&](PrintOutcome o) { outcomes.push_back(o); });
     finishPrinting(printing);
