@@ -10,6 +10,7 @@ missing from the archive is left out. The texts come from Qt's own sources and f
 Debian packages of the compiler and its runtime.
 """
 
+import functools
 import json
 import os
 import shutil
@@ -62,11 +63,9 @@ def attributions(path):
     return found if isinstance(found, list) else [found]
 
 
-def members(archive, cache={}):
-    if archive not in cache:
-        cache[archive] = set(subprocess.run([AR, "t", archive], check=True, capture_output=True,
-                                            text=True).stdout.split())
-    return cache[archive]
+@functools.cache
+def members(archive):
+    return set(subprocess.run([AR, "t", archive], check=True, capture_output=True, text=True).stdout.split())
 
 
 def package_version(name):
