@@ -32,16 +32,16 @@ class Prefix:
         self.env = {**os.environ, "WINEPREFIX": path, "WINEDEBUG": "-all",
                     "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d"}
         shutil.rmtree(path, ignore_errors=True)
-        self.wine("wineboot", "--init")
+        self.run("wineboot", "--init")
 
-    def wine(self, *command):
+    def run(self, *command):
         done = subprocess.run(command, env=self.env, capture_output=True, text=True, timeout=300)
         if done.returncode != 0:
             raise Failure(f"{' '.join(command)} ended with status {done.returncode}: {done.stderr.strip()[-500:]}")
         return done.stdout
 
     def msiexec(self, action, msi):
-        self.wine("wine", "msiexec", action, "Z:" + msi.replace("/", "\\"), "/qn")
+        self.run("wine", "msiexec", action, "Z:" + msi.replace("/", "\\"), "/qn")
 
     def stop(self):
         subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True)
@@ -56,7 +56,7 @@ class Prefix:
     def entries(self):
         """Add or Remove Programs' entries for Tessaly: a dict of values for each."""
         found, key, values = [], None, {}
-        for line in self.wine("wine", "reg", "query", UNINSTALL, "/s").replace("\r", "").splitlines():
+        for line in self.run("wine", "reg", "query", UNINSTALL, "/s").replace("\r", "").splitlines():
             if line.startswith("HKEY_"):
                 if values.get("DisplayName") == "Tessaly":
                     found.append(values)
