@@ -14,8 +14,12 @@ import subprocess
 import sys
 import zipfile
 
-README = """Tessaly {version}: relinking with another Qt
-==========================================
+REPO = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+# How our static Qt was built, for building a changed one the same way.
+QT_BUILD = ["scripts/build-qt-windows", "cmake/mingw-w64-x86_64.cmake"]
+
+README = """{title}
+{rule}
 
 tessaly.exe links the Qt {qt} libraries statically. Qt is under the GNU LGPL version 3, which
 lets you run Tessaly with a Qt you changed. This kit holds what that takes: Tessaly's own
@@ -23,8 +27,8 @@ object files and static libraries (objects/) and the command that links them (li
 
 You need a mingw-w64 GCC 12 with the POSIX thread model (on Debian: g++-mingw-w64-x86-64-posix;
 on Windows: MSYS2's mingw-w64 GCC) and a static Qt {qt} for Windows built with it, configured
-like ours (qtbase with -static -release; its Windows platform and Windows Vista style plugins).
-Then, in this folder:
+like ours: qt-build/build-qt-windows is the script that built ours from Qt's source, with the
+toolchain file beside it. Then, in this folder:
 
     QT=/path/to/your/static/qt sh link.sh
 
@@ -76,11 +80,14 @@ def main(build, qt_prefix, version, out_zip):
         os.remove(out_zip)
     root = f"tessaly-{version}-relink/"
     with zipfile.ZipFile(out_zip, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
-        z.writestr(root + "README.txt", README.format(version=version, qt=qt))
+        title = f"Tessaly {version}: relinking with another Qt"
+        z.writestr(root + "README.txt", README.format(title=title, rule="=" * len(title), qt=qt))
         info = zipfile.ZipInfo(root + "link.sh")
         info.external_attr = 0o100755 << 16
         info.compress_type = zipfile.ZIP_DEFLATED
         z.writestr(info, script)
+        for path in QT_BUILD:
+            z.write(os.path.join(REPO, path), root + "qt-build/" + os.path.basename(path))
         for path in dict.fromkeys(objects):
             z.write(os.path.join(build, path), root + "objects/" + path)
 
