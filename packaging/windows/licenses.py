@@ -11,6 +11,7 @@ Debian packages of the compiler and its runtime.
 """
 
 import functools
+import glob
 import json
 import os
 import shutil
@@ -113,11 +114,17 @@ def main(qt_source, qt_prefix, out):
                     "MIT (winpthreads), ZPL-2.1 and public domain (runtime)",
                     [copy(MINGW_COPYRIGHT, "mingw-w64-copyright.txt")], "linked statically."))
 
+    # scripts/build-qt-windows unpacks Debian's source package beside its .dsc.
+    (dsc,) = glob.glob(os.path.join(os.path.dirname(os.path.normpath(qt_source)), "qt6-base_*.dsc"))
+    debian_version = os.path.basename(dsc)[len("qt6-base_"):-len(".dsc")]
+    (orig,) = glob.glob(os.path.join(os.path.dirname(dsc), "qt6-base_*.orig.tar.*"))
+    orig = os.path.basename(orig)
     with open(os.path.join(out, "NOTICE.txt"), "w", encoding="utf-8", newline="\r\n") as f:
         f.write(f"""Tessaly uses the Qt Toolkit {qt_version} under the GNU Lesser General Public License
 version 3 (Qt-LGPL-3.0.txt, which builds on Qt-GPL-3.0.txt). Qt is Copyright (C) The Qt Company
-Ltd. and other contributors. Its source code is at https://download.qt.io/archive/qt/ and is
-also available from Corvane on request.
+Ltd. and other contributors. Tessaly uses its qtbase module, built without changes from
+the original source in Debian's qt6-base {debian_version} source package ({orig}, without
+Debian's patches); Corvane provides that source on request.
 
 Qt is linked statically into tessaly.exe. To run Tessaly with a changed Qt, use
 tessaly-<version>-relink.zip, which Corvane ships beside the installer: it holds Tessaly's
