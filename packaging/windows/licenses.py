@@ -123,8 +123,8 @@ def main(qt_source, qt_prefix, out):
         f.write(f"""Tessaly uses the Qt Toolkit {qt_version} under the GNU Lesser General Public License
 version 3 (Qt-LGPL-3.0.txt, which builds on Qt-GPL-3.0.txt). Qt is Copyright (C) The Qt Company
 Ltd. and other contributors. Tessaly uses its qtbase module, built without changes from
-the original source in Debian's qt6-base {debian_version} source package ({orig}, without
-Debian's patches); Corvane provides that source on request.
+the original source in Debian's qt6-base {debian_version} source package:
+{orig}, without Debian's patches. Corvane provides that source on request.
 
 Qt is linked statically into tessaly.exe. To run Tessaly with a changed Qt, use
 tessaly-<version>-relink.zip, which Corvane ships beside the installer: it holds Tessaly's
