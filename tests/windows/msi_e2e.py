@@ -8,6 +8,7 @@ SOURCE_DIR/dist holds the installer scripts/build-windows made; a second one, on
 version up, is made here with scripts/package-windows.
 """
 
+import getpass
 import os
 import re
 import shutil
@@ -18,7 +19,7 @@ import tempfile
 
 import scaffold
 import wine_e2e
-from scaffold import Failure, check, screenshot, wait_until
+from scaffold import Failure, check, screenshot, tool, wait_until
 
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 
@@ -49,9 +50,17 @@ class Prefix:
     def program_files(self):
         return os.path.join(self.path, "drive_c", "Program Files", "Corvane", "Tessaly")
 
+    def shortcuts(self):
+        """Where the Start menu's shortcut may be: Windows puts a per-machine installation's in the
+        Start menu of all users; Wine's installer puts it in the user's own."""
+        menu = os.path.join("Microsoft", "Windows", "Start Menu", "Programs", "Tessaly.lnk")
+        return [os.path.join(self.path, "drive_c", "ProgramData", menu),
+                os.path.join(self.path, "drive_c", "users", getpass.getuser(), "AppData", "Roaming", menu)]
+
     def shortcut(self):
-        return os.path.join(self.path, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs",
-                            "Tessaly.lnk")
+        found = [p for p in self.shortcuts() if os.path.isfile(p)]
+        check(len(found) == 1, f"one Tessaly shortcut in the Start menu, not {found}")
+        return found[0]
 
     def entries(self):
         """Add or Remove Programs' entries for Tessaly: a dict of values for each."""
@@ -115,17 +124,22 @@ def main(source, version):
         prefix.msiexec("/i", msi)
         check(os.path.isfile(os.path.join(prefix.program_files(), "tessaly.exe")), "no tessaly.exe in Program Files")
         check(os.path.isfile(os.path.join(prefix.program_files(), "licenses", "README.txt")), "no licences")
-        check(os.path.isfile(prefix.shortcut()), "no Tessaly shortcut in the Start menu")
+        prefix.shortcut()
         entries = prefix.entries()
         check(len(entries) == 1, f"uninstall entries {entries}")
         entry = entries[0]
         check((entry.get("Publisher"), entry.get("DisplayVersion")) == ("Corvane", version), f"entry {entry}")
-        check("DisplayIcon" in entry, f"no icon in {entry}")
+        check(entry.get("DisplayName") == "Tessaly", f"entry {entry}")
+        # Windows makes the entry's icon from the package's ARPPRODUCTICON; Wine's installer
+        # writes no DisplayIcon, so the package itself is read: the property names an icon it holds.
+        properties = dict(line.split("\t", 1) for line in tool("msiinfo", "export", msi, "Property").splitlines()[3:])
+        icons = [line.split("\t", 1)[0] for line in tool("msiinfo", "export", msi, "Icon").splitlines()[3:]]
+        check(properties.get("ARPPRODUCTICON") in icons, f"ARPPRODUCTICON {properties.get('ARPPRODUCTICON')} of {icons}")
         installed_splash(prefix)
 
     def silent_removal_leaves_nothing(_):
         prefix.msiexec("/x", msi)
-        left = [p for p in (prefix.program_files(), prefix.shortcut()) if os.path.exists(p)]
+        left = [p for p in (prefix.program_files(), *prefix.shortcuts()) if os.path.exists(p)]
         check(not left, f"left behind: {left}")
         check(not prefix.entries(), f"uninstall entries left: {prefix.entries()}")
 
