@@ -88,6 +88,7 @@ struct Drawing {
         if (!painter.end())
             return false;
         keepPage();
+        canvas = QImage();
         return true;
     }
 
