@@ -61,8 +61,9 @@ QStringList wrapped(const QString& line, const QFontMetricsF& metrics, qreal wid
 
 } // namespace
 
-PaintedPage::PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::function<bool()> end)
-    : painter_(painter), device_(device), end_(std::move(end)), ok_(painter.isActive())
+PaintedPage::PaintedPage(QPainter& painter, QPaintDevice& device, std::function<bool()> newPage,
+                         std::function<bool()> end)
+    : painter_(painter), device_(device), newPage_(std::move(newPage)), end_(std::move(end)), ok_(painter.isActive())
 {
     if (!ok_)
         return;
@@ -70,6 +71,12 @@ PaintedPage::PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::func
     // Nothing reaches the edges the printer cannot print on, which a PDF would otherwise
     // carry: a screen wider than the printable area is cut at its edge.
     painter_.setClipRect(QRect(QPoint(0, 0), painter_.viewport().size()));
+}
+
+PaintedPage::PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::function<bool()> end)
+    : PaintedPage(
+        painter, device, [&device] { return device.newPage(); }, std::move(end))
+{
 }
 
 QFont PaintedPage::textFont()
@@ -86,7 +93,7 @@ bool PaintedPage::PrintLine(const QString& text)
     const QFontMetricsF metrics(painter_.font(), &device_);
     for (const QString& line : wrapped(text, metrics, painter_.viewport().width())) {
         if (y_ + metrics.height() > painter_.viewport().height() && y_ > 0) {
-            ok_ = device_.newPage();
+            ok_ = newPage_();
             if (!ok_)
                 return false;
             y_ = 0;

@@ -7,15 +7,19 @@
 #include <functional>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace tessaly {
 
-// A document drawn with a QPainter on a paged device: a PDF on its way to the print system
-// or into a file, or a Windows printer. The drawing is the same for every destination; what
-// ending the document means is the owner's (`end`, called by EndDoc).
+// A document drawn with a QPainter, page by page: a PDF on its way to the print system or into
+// a file, or the pictures of a Windows printer's pages. The drawing is the same for every
+// destination; what a new page and ending the document mean is the owner's (`newPage` when a
+// page is full, `end` called by EndDoc).
 class PaintedPage final : public PrinterPage {
 public:
     // Draws on `painter`, already active on `device`, from the top of the current page.
+    PaintedPage(QPainter& painter, QPaintDevice& device, std::function<bool()> newPage, std::function<bool()> end);
+    // On a paged device, whose own new page is the next page.
     PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::function<bool()> end);
 
     bool PrintLine(const QString& text) override;
@@ -31,7 +35,8 @@ public:
 
 private:
     QPainter& painter_;
-    QPagedPaintDevice& device_;
+    QPaintDevice& device_;
+    std::function<bool()> newPage_;
     std::function<bool()> end_;
     bool ok_;
     qreal y_ = 0;

@@ -4,8 +4,8 @@
 
 namespace tessaly {
 
-// The Windows spooler: the default printer from the system, the documents drawn through
-// Qt's Windows print engine, which hands each to the spooler as its painter ends.
+// The Windows spooler: the default printer and its paper from the system, the documents drawn
+// into pictures of their pages and handed to the spooler through the printer's device context.
 class WindowsPrintSystem final : public PrintSystem {
 public:
     Destination findDefault(const Deadline& deadline) override;

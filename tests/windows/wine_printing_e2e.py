@@ -1,17 +1,18 @@
-"""Printing from tessaly.exe under Wine, for real: Qt's Windows print engine hands the page to
-Wine's spooler, whose PostScript driver sends it to the default printer of a private CUPS
-server (tests/e2e/private_cups.sh), a queue that keeps every job as a file.
+"""Printing from tessaly.exe under Wine, for real: the program hands each page, drawn as a
+picture, to Wine's spooler, whose PostScript driver sends it to the default printer of a
+private CUPS server (tests/e2e/private_cups.sh), a queue that keeps every job as a file.
 
     private_cups.sh python3 wine_printing_e2e.py TESSALY_EXE
 """
 
+import base64
 import glob
 import os
 import re
 
 from scaffold import tool
 from wine_e2e import (DESCRIPTION, INTRO, INTRO_SIZE, STEP, TITLE, check, click_control, keys, leave_splash, px, run,
-                      screen_of, wait_until, windows, xdo)
+                      screen_of, screenshot, wait_until, windows, xdo)
 
 JOBS = os.environ.get("PRINTED_JOBS", "")
 CHOOSER = (7470, 5280)
@@ -69,6 +70,29 @@ def each_print_text_is_a_job_of_its_own(program):
         check(title_of(job) == "Red/Blue - The Directing Relater", f"{job} is titled {title_of(job)!r}")
 
 
+def run_length_decoded(data):
+    """PostScript's RunLengthDecode."""
+    out, at = bytearray(), 0
+    while at < len(data) and data[at] != 128:
+        n = data[at]
+        if n < 128:
+            out += data[at + 1:at + n + 2]
+            at += n + 2
+        else:
+            out += data[at + 1:at + 2] * (257 - n)
+            at += 2
+    return bytes(out)
+
+
+def pictures(job):
+    """The pictures the driver put on the job's pages: (width, height, RGB bytes)."""
+    found = re.finditer(r"/ImageMatrix \[(\d+) 0 0 (\d+) 0 0\].*?/ASCII85Decode filter /RunLengthDecode filter\s*>>\s*"
+                        r"image\s*(.*?)~>", document(job), re.S)
+    return [(int(m.group(1)), int(m.group(2)),
+             run_length_decoded(base64.a85decode(re.sub(r"\s", "", m.group(3)).encode(), adobe=False)))
+            for m in found]
+
+
 def the_paper_sheets_reach_the_printer_whole(program):
     intro = instructions()
     before = len(jobs())
@@ -76,11 +100,47 @@ def the_paper_sheets_reach_the_printer_whole(program):
     answer, graph = new_jobs(before, 2)
     check((title_of(answer), title_of(graph)) == ("Manual Quiz", "mangraph"),
           f"titled {title_of(answer)!r}, {title_of(graph)!r}")
-    # The engine sends a large picture in bands; together they are the 300 dpi rendering.
-    for job, (width, height) in [(answer, (2550, 1965)), (graph, (1785, 3300))]:
-        bands = [tuple(map(int, b)) for b in re.findall(r"/ImageMatrix \[(\d+) 0 0 (\d+) 0 0\]", document(job))]
-        check(sum(w for w, h in bands if h == height) == width or sum(h for w, h in bands if w == width) == height,
-              f"{title_of(job)}: picture bands {bands}")
+    # Each sheet is one page, one picture of the printable area, stretched over it by the driver
+    # (whose device is 300 dpi, as the picture is).
+    for job in (answer, graph):
+        areas = re.findall(r"^(\d+) (\d+) scale$", document(job), re.MULTILINE)
+        [(width, height, rgb)] = pictures(job)
+        check(len(areas) == 1 and all(abs(a - b) < 4 for a, b in zip(map(int, areas[0]), (width, height))),
+              f"{title_of(job)}: a picture of {width}x{height} over {areas}")
+        check(len(rgb) == width * height * 3, f"{title_of(job)}: {len(rgb)} bytes of picture for {width}x{height}")
+        check(rgb.count(0) > width, f"{title_of(job)}: nothing drawn")
+
+
+def the_failure_box():
+    box = wait_until("the print failure box", lambda: next(
+        (w for w in windows() if w.title == TITLE and w.height < 200), None))
+    screenshot("print-failure")
+    keys(box, "Return")
+
+
+def a_queue_that_refuses_jobs_is_reported(program):
+    description = red_blue()
+    before = len(jobs())
+    tool("cupsreject", "Tessaly")
+    try:
+        print_text(description)
+        the_failure_box()
+        check(len(jobs()) == before, f"a refused job was printed: {jobs()[before:]}")
+    finally:
+        tool("cupsaccept", "Tessaly")
+
+
+def a_printer_removed_after_the_first_print_is_reported(program):
+    description = red_blue()
+    before = len(jobs())
+    print_text(description)
+    new_jobs(before, 1)
+    remove_the_printer()
+    try:
+        print_text(description)
+        the_failure_box()
+    finally:
+        put_the_printer_back()
 
 
 SAVE_BOX = "No printer: save the printout as a PDF"
@@ -104,8 +164,7 @@ def without_a_printer_the_paper_version_goes_into_the_chosen_pdf(program):
         check(pages == 2, f"{pages} pages")
         os.remove(kept)
     finally:
-        tool("lpadmin", "-p", "Tessaly", "-E", "-v", QUEUE_URI[0], "-m", "raw")
-        tool("lpadmin", "-d", "Tessaly")
+        put_the_printer_back()
 
 
 QUEUE_URI = []
@@ -116,6 +175,11 @@ def remove_the_printer():
     tool("lpadmin", "-x", "Tessaly")
 
 
+def put_the_printer_back():
+    tool("lpadmin", "-p", "Tessaly", "-E", "-v", QUEUE_URI.pop(), "-m", "raw")
+    tool("lpadmin", "-d", "Tessaly")
+
+
 without_a_printer_the_paper_version_goes_into_the_chosen_pdf.before = remove_the_printer
 
 
@@ -123,4 +187,5 @@ if __name__ == "__main__":
     if not JOBS:
         raise SystemExit("run under tests/e2e/private_cups.sh")
     run([each_print_text_is_a_job_of_its_own, the_paper_sheets_reach_the_printer_whole,
+         a_queue_that_refuses_jobs_is_reported, a_printer_removed_after_the_first_print_is_reported,
          without_a_printer_the_paper_version_goes_into_the_chosen_pdf])
