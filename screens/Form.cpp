@@ -4,6 +4,7 @@
 #include "ScreenId.h"
 #include "Style.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QtMath>
 
 #include <limits>
 
@@ -172,7 +174,12 @@ QRect CaptionLeftRadio::captionRect() const
     QStyleOptionButton option;
     initStyleOption(&option);
     const int spacing = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
-    return rect().adjusted(0, 0, -(width() - circleRect().left()) - spacing, 0);
+    // A first letter that reaches left of its place (the hook of a "j") would lose its tip to
+    // the control's edge: the word starts that much further in.
+    const QString words = text();
+    const qreal reach = words.isEmpty() ? 0 : -QFontMetricsF(font()).leftBearing(words.front());
+    const int inset = reach > 0 ? qCeil(reach) : 0;
+    return rect().adjusted(inset, 0, -(width() - circleRect().left()) - spacing, 0);
 }
 
 bool CaptionLeftRadio::hitButton(const QPoint& pos) const { return rect().contains(pos); }

@@ -33,7 +33,7 @@ QIcon pictureIcon(const QString& resource)
 {
     QIcon icon;
     icon.addPixmap(loadPicture(resource));
-    if (qRound(qGuiApp->devicePixelRatio()) >= 2)
+    if (qGuiApp->devicePixelRatio() > 1)
         icon.addPixmap(loadPicture(doubleSizeOf(resource)));
     return icon;
 }
