@@ -173,15 +173,7 @@ constexpr bool kLinuxFonts = true;
 
 class ReadableText : public Harness {
 protected:
-    // The scale the run was started at, where it names one: a run at a scale the screens do
-    // not get checks nothing.
-    void SetUp() override
-    {
-        const QString expected = qEnvironmentVariable("TESSALY_EXPECTED_SCALE");
-        if (!expected.isEmpty()) {
-            ASSERT_DOUBLE_EQ(qGuiApp->devicePixelRatio(), expected.toDouble());
-        }
-    }
+    void SetUp() override { expectTheRunsScale(); }
 
     // Shows every screen in turn and hands its window to `check`. Each screen is kept among the
     // run's artefacts as drawn, to be looked at.

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -25,6 +26,16 @@ namespace tessaly::testing {
 inline QRegularExpression arrayNamed(const char* name)
 {
     return QRegularExpression(QStringLiteral("^%1(_\\d+)?$").arg(QString::fromLatin1(name)));
+}
+
+// The scale a run was started at, where its environment names one: a run at another scale
+// would not check what it is meant to.
+inline void expectTheRunsScale()
+{
+    const QString expected = qEnvironmentVariable("TESSALY_EXPECTED_SCALE");
+    if (!expected.isEmpty()) {
+        ASSERT_DOUBLE_EQ(qGuiApp->devicePixelRatio(), expected.toDouble());
+    }
 }
 
 // Lets every printout on its way reach its end, as the screens go on meanwhile.

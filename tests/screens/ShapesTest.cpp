@@ -1,0 +1,107 @@
+// Circles stay circles at any scale: the chart, the coloured circles and the option buttons'
+// circles, each as round as the screen's pixels allow and as large as its place.
+#include "Form.h"
+#include "Harness.h"
+#include "StrengthCircleChart.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+using namespace tessaly;
+using namespace tessaly::testing;
+using enum ScreenId;
+
+namespace {
+
+std::string text(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
+
+// The screen's pixels within `place` (in the control's own pixels) that differ from the
+// background around the shape.
+QRect inkWithin(QWidget* control, const QRect& place)
+{
+    const QImage image = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = image.devicePixelRatio();
+    const QRect area =
+        QRectF(QPointF(place.topLeft()) * ratio, QSizeF(place.size()) * ratio).toAlignedRect() & image.rect();
+    const QRgb background = image.pixel(area.topLeft());
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) != background)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+// Round, and `diameter` pixels of Qt's across, give or take a screen pixel for the smoothed edge.
+::testing::AssertionResult roundOf(const QRect& ink, qreal diameter)
+{
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    const qreal expected = diameter * ratio;
+    if (std::abs(ink.width() - ink.height()) <= 1 && std::abs(ink.width() - expected) <= 2)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "inked " << text(ink) << ", a circle " << expected << " across expected";
+}
+
+class Shapes : public Harness {
+protected:
+    void SetUp() override { expectTheRunsScale(); }
+};
+
+} // namespace
+
+TEST_F(Shapes, TheChartIsACircleAsLargeAsItsPlace)
+{
+    ColorScores scores{};
+    scores.value = {20, 27, 3, 16};
+    scores.colors = {Color::Yellow, Color::Red};
+    session.publishScores(scores);
+    arriveAt(Graph1);
+    QWidget* chart = screen(Graph1)->findChild<QWidget*>(QStringLiteral("Picture1"));
+    ASSERT_NE(chart, nullptr);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), chart->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(chart, &move);
+    EXPECT_TRUE(roundOf(inkWithin(chart, chart->rect()), 2 * kChartRadius / 15.0));
+}
+
+TEST_F(Shapes, TheColouredCirclesAreRound)
+{
+    struct Case {
+        ScreenId id;
+        const char* name;
+    };
+    for (const auto& c : {Case{Yourcolor1, "Shape1"}, Case{step1, "Shape1_0"}, Case{redyellow, "Shape1"}}) {
+        SCOPED_TRACE(c.name);
+        arriveAt(c.id);
+        auto* circle = screen(c.id)->findChild<CircleShape*>(QString::fromLatin1(c.name));
+        ASSERT_NE(circle, nullptr);
+        // Its box is a little wider than the circle: its pen's width around it, half each side.
+        EXPECT_TRUE(roundOf(inkWithin(circle, circle->rect()), std::min(circle->width(), circle->height())));
+    }
+}
+
+TEST_F(Shapes, TheOptionButtonsCirclesAreRound)
+{
+    for (const ScreenId id : {quiz, quiz2, Intro}) {
+        SCOPED_TRACE(screenInfo(id).name.data());
+        arriveAt(id);
+        CaptionLeftRadio* option = nullptr;
+        for (QRadioButton* r : screen(id)->findChildren<QRadioButton*>()) {
+            if (!option)
+                option = dynamic_cast<CaptionLeftRadio*>(r);
+        }
+        ASSERT_NE(option, nullptr);
+        const QRect circle = option->circleRect();
+        const QRect ink = inkWithin(option, circle.adjusted(-2, -2, 2, 2));
+        // The style draws its own circle in the place it asks for, scaled with the screen.
+        EXPECT_LE(std::abs(ink.width() - ink.height()), 1) << text(ink);
+        EXPECT_GE(ink.width(), (circle.width() - 2) * qGuiApp->devicePixelRatio()) << text(ink);
+    }
+}
