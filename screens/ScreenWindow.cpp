@@ -158,7 +158,6 @@ void ScreenWindow::place()
 {
     placed_ = true;
     const auto& info = screenInfo(id_);
-    const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
     // The frame the window system draws around the window has to fit on the screen too. Windows
     // tells it as soon as the window exists. An X11 window manager tells it only once the window
     // is mapped, and a window made there before it is placed opens where the manager likes
@@ -167,6 +166,10 @@ void ScreenWindow::place()
     if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland")))
         create();
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    // The height the window's layout gives the menu bar at the client area's width. At a
+    // fractional scale it can be a pixel more than the bar's own size hint, which would leave
+    // the client area a pixel short and scrolling.
+    const int menuHeight = menuWidget() ? menuBar()->heightForWidth(clientSize(id_).width()) : 0;
     const QRect available = screen()->availableGeometry();
     const QRect room = available.marginsRemoved(frame);
     const QSize bars(viewport_->verticalScrollBar()->sizeHint().width(),

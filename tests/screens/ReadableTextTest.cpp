@@ -21,13 +21,15 @@ using enum ScreenId;
 
 namespace {
 
-// A text as its control draws it: the area it is laid out in and the flags it is drawn with,
-// in the control's own coordinates.
+// A text as its control draws it: the area it is laid out in, the flags it is drawn with, and
+// the part of the control its letters may use (all but a button's bevel), in the control's own
+// coordinates.
 struct DrawnText {
     QWidget* control;
     QString text;
     QRect area;
     int flags;
+    QRect free;
 };
 
 std::vector<DrawnText> textsOf(QWidget* window)
@@ -38,15 +40,19 @@ std::vector<DrawnText> textsOf(QWidget* window)
             continue;
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
             const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-            texts.push_back({label, label->text(), label->contentsRect(), int(label->alignment()) | wrap});
+            texts.push_back(
+                {label, label->text(), label->contentsRect(), int(label->alignment()) | wrap, label->contentsRect()});
         } else if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty()) {
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = button->text();
             const QRect area = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            texts.push_back({button, button->text(), area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic});
+            const int bevel = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+            texts.push_back({button, button->text(), area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                             button->rect().adjusted(bevel, bevel, -bevel, -bevel)});
         } else if (auto* radio = dynamic_cast<CaptionLeftRadio*>(w)) {
-            texts.push_back({radio, radio->text(), radio->captionRect(), CaptionLeftRadio::kCaptionFlags});
+            texts.push_back(
+                {radio, radio->text(), radio->captionRect(), CaptionLeftRadio::kCaptionFlags, radio->rect()});
         }
     }
     return texts;
@@ -102,15 +108,16 @@ std::string text(const QRect& r)
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
 }
 
-// Every letter whole: inside the control, which clips what its text inks beyond it.
+// Every letter whole: inside the part of the control it may use. The control clips what its
+// text inks beyond it; a button's bevel would cross it.
 ::testing::AssertionResult keepsItsLetters(const DrawnText& t)
 {
-    const QRect control = onDevice(t.control->rect(), t.control->devicePixelRatioF());
+    const QRect free = onDevice(t.free, t.control->devicePixelRatioF());
     const QRect ink = inkOf(t);
-    if (control.contains(ink))
+    if (free.contains(ink))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << describe(t) << " loses letters: inked " << text(ink) << " in "
-                                         << text(control) << " of the screen's pixels";
+    return ::testing::AssertionFailure() << describe(t) << " loses letters: inked " << text(ink) << " in " << text(free)
+                                         << " of the screen's pixels";
 }
 
 // What paints every pixel of its place, in the window's coordinates: buttons, fields, pictures
@@ -200,7 +207,9 @@ protected:
 
 TEST_F(ReadableText, EveryCaptionFitsItsArea)
 {
-    // The exceptions were measured with the Linux fonts at their own size; elsewhere one may fit.
+    // The captions were fitted to the Linux fonts' line boxes, and the exceptions measured with
+    // them at their own size. Elsewhere the letters count: a Windows style's buttons leave a
+    // line box less room than its letters need.
     const bool measuredHere = kLinuxFonts && qGuiApp->devicePixelRatio() == 1;
     everyScreen([measuredHere](ScreenId id, QWidget* window) {
         for (const DrawnText& t : textsOf(window)) {
@@ -211,7 +220,7 @@ TEST_F(ReadableText, EveryCaptionFitsItsArea)
                 if (measuredHere) {
                     EXPECT_FALSE(fits) << describe(t) << " fits now: " << e->reason;
                 }
-            } else {
+            } else if (kLinuxFonts) {
                 const QRect needed = laidOut(t);
                 EXPECT_TRUE(fits) << describe(t) << " needs " << needed.width() << " x " << needed.height() << " in "
                                   << t.area.width() << " x " << t.area.height();
@@ -272,22 +281,28 @@ TEST_F(ReadableText, WordsAreDrawnInTheFacesTheScreensName)
     // A face the system lacks is drawn by its metric-compatible stand-in, never by whatever
     // other face the system would offer for it: the captions were fitted to those metrics.
     const QStringList installed = QFontDatabase::families();
+    const auto standInFor = [](const QString& face) {
+        for (const auto& s : fontStandIns()) {
+            if (s.face == face)
+                return s.standIn;
+        }
+        return face;
+    };
     struct Case {
         ScreenId id;
         const char* control;
         QString face;
-        QString standIn;
     };
     const Case cases[] = {
-        {frmSplash, "Label1", QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-        {frmSplash, "lblProductName", QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
-        {step1, "Command1", QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
-        {redyellow, "Label1", QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+        {frmSplash, "Label1", QStringLiteral("Times New Roman")},
+        {frmSplash, "lblProductName", QStringLiteral("Arial")},
+        {step1, "Command1", QStringLiteral("MS Sans Serif")},
+        {redyellow, "Label1", QStringLiteral("Times New Roman")},
     };
     for (const auto& c : cases) {
         auto* control = screen(c.id)->findChild<QWidget*>(QString::fromLatin1(c.control));
         ASSERT_NE(control, nullptr) << c.control;
-        EXPECT_EQ(QFontInfo(control->font()).family(), installed.contains(c.face) ? c.face : c.standIn)
+        EXPECT_EQ(QFontInfo(control->font()).family(), installed.contains(c.face) ? c.face : standInFor(c.face))
             << screenInfo(c.id).name << " " << c.control;
     }
 }

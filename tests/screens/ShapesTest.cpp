@@ -1,5 +1,6 @@
-// Circles stay circles at any scale: the chart, the coloured circles and the option buttons'
-// circles, each as round as the screen's pixels allow and as large as its place.
+// The screens' shapes at any scale: the chart, the coloured circles and the option buttons'
+// circles, each as round as the screen's pixels allow and as large as its place, and every
+// window as large as its client area.
 #include "Form.h"
 #include "Harness.h"
 #include "StrengthCircleChart.h"
@@ -8,6 +9,9 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 
 using namespace tessaly;
 using namespace tessaly::testing;
@@ -103,5 +107,21 @@ TEST_F(Shapes, TheOptionButtonsCirclesAreRound)
         // The style draws its own circle in the place it asks for, scaled with the screen.
         EXPECT_LE(std::abs(ink.width() - ink.height()), 1) << text(ink);
         EXPECT_GE(ink.width(), (circle.width() - 2) * qGuiApp->devicePixelRatio()) << text(ink);
+    }
+}
+
+TEST_F(Shapes, EveryWindowShowsItsWholeClientAreaWhereTheScreenHasRoom)
+{
+    for (const auto& info : allScreens()) {
+        SCOPED_TRACE(info.name.data());
+        arriveAt(info.id);
+        auto* viewport = screen(info.id)->findChild<QScrollArea*>(QStringLiteral("viewport"));
+        if (!viewport)
+            continue;
+        // Shown once the window has had its size from the window system.
+        QTest::qWait(50);
+        EXPECT_EQ(viewport->viewport()->size(), clientSize(info.id));
+        EXPECT_FALSE(viewport->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(viewport->horizontalScrollBar()->isVisible());
     }
 }

@@ -3,7 +3,9 @@
 Wine offers no accessibility bus to Linux, so controls are found where the placement tables
 put them: a screen's client area is the bottom part of its window (the menu bar sits above
 it), and a control's centre follows from its placement in layout units (15 to a pixel).
-Screens are told apart by title and size, and results are read as colours on the screen.
+Screens are told apart by title and size, and results are read as colours on the screen. At a
+display scale (TESSALY_EXPECTED_SCALE, set with LogPixels by at-display-scale) every place and
+size grows with it.
 
     wine_e2e.py TESSALY_EXE   (DISPLAY, WINEPREFIX and WINEDEBUG set by scripts/test-windows)
 """
@@ -40,8 +42,16 @@ PART_ONE = [[1, 2, 3, 4], [5, 6, 7, 8], [9, 10, 11, 12], [13, 14, 15, 0]]
 PART_TWO = [[16, 17, 18, 19], [20, 21, 22, 0], [23, 24, 25, 0], [26, 27, 28, 0]]
 
 
+SCALE = float(os.environ.get("TESSALY_EXPECTED_SCALE", "1"))
+
+
+def sp(pixels):
+    """Qt's pixels in the screen's."""
+    return round(pixels * SCALE)
+
+
 def px(units):
-    return round(units / 15)
+    return sp(units / 15)
 
 
 class Window:
@@ -76,7 +86,7 @@ def screen_of(title, size):
     it includes the menu bar of a working screen, so it may be taller, never narrower."""
     def probe():
         for w in windows():
-            if title in (None, w.title) and w.width == px(size[0]) and w.height >= px(size[1]):
+            if title in (None, w.title) and abs(w.width - px(size[0])) <= 1 and w.height >= px(size[1]) - 1:
                 return w
         return None
     return wait_until(f"{title!r} of {px(size[0])}x{px(size[1])} pixels", probe)
@@ -101,7 +111,7 @@ def keys(window, *names):
 def answer_yes():
     """A question box: Yes is its default button."""
     box = wait_until("the question box", lambda: next(
-        (w for w in windows() if w.title == TITLE and w.height < 200), None))
+        (w for w in windows() if w.title == TITLE and w.height < sp(200)), None))
     keys(box, "Return")
 
 
@@ -116,7 +126,7 @@ class Program(scaffold.Program):
 def leave_splash():
     splash = screen_of(None, SPLASH)
     # The splash panel's own area, right of the product name, reacts to a movement.
-    move_until("the tutorial", splash.x + 460, splash.y + 300,
+    move_until("the tutorial", splash.x + sp(460), splash.y + sp(300),
                lambda: any(w.title == TUTORIAL for w in windows()))
     return screen_of(TUTORIAL, STEP)
 
@@ -134,7 +144,7 @@ def mark_boxes(window, cells):
 def the_splash_appears(program):
     splash = screen_of(None, SPLASH)
     # The programme logo's red dot.
-    wait_until("the splash screen's pictures", lambda: pixel(splash.x + 191, splash.y + 121) == RED)
+    wait_until("the splash screen's pictures", lambda: pixel(splash.x + sp(191), splash.y + sp(121)) == RED)
     screenshot("splash")
 
 
@@ -144,7 +154,7 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
     intro = screen_of(INTRO, INTRO_SIZE)
     click_control(intro, INTRO_SIZE, 7560, 5640, 1815, 855)  # START the Tessaly
     name = wait_until("the name entry", lambda: next(
-        (w for w in windows() if w.title == TITLE and w.height < 250), None))
+        (w for w in windows() if w.title == TITLE and w.height < sp(250)), None))
     keys(name, "A", "n", "n", "Return")
 
     quiz = screen_of(TITLE, QUIZ)
@@ -152,16 +162,16 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
     screenshot("quiz")
     click_control(quiz, QUIZ, 8640, 7200, 1215, 615)  # Next to Part II
     part_two = wait_until("Part II", lambda: next(
-        (w for w in windows() if w.title == TITLE and w.wid != quiz.wid and w.width == px(QUIZ[0])), None))
+        (w for w in windows() if w.title == TITLE and w.wid != quiz.wid and abs(w.width - px(QUIZ[0])) <= 1), None))
     mark_boxes(part_two, PART_TWO)
     click_control(part_two, QUIZ, 8640, 7200, 1215, 615)  # Next to Strength Circle
 
     strength = screen_of(STRENGTH, GRAPH)
     x, y = strength.client(GRAPH)
-    cx, cy = x + 32 + 140, y + 96 + 127
+    cx, cy = x + sp(32 + 140), y + sp(96 + 127)
     # Values 20, 27, 3, 16: Red to 1.90 rad, Yellow to 4.47, Blue to 4.76, Green to 2 pi.
     expected = [(0.9, RED), (3.2, YELLOW), (4.62, BLUE), (5.5, GREEN)]
-    points = [(round(cx + 60 * math.cos(a)), round(cy - 60 * math.sin(a))) for a, _ in expected]
+    points = [(round(cx + sp(60) * math.cos(a)), round(cy - sp(60) * math.sin(a))) for a, _ in expected]
 
     def chart():
         shot = Screenshot()
@@ -184,7 +194,7 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
     dx, dy = description.client(DESCRIPTION)
     # yellowred's badge: a yellow circle over a red one.
     wait_until("yellowred's badge",
-               lambda: (pixel(dx + 244, dy + 60), pixel(dx + 244, dy + 87)) == (YELLOW, RED))
+               lambda: (pixel(dx + sp(244), dy + sp(60)), pixel(dx + sp(244), dy + sp(87))) == (YELLOW, RED))
     screenshot("yellowred")
 
     # New, from the description's File menu, confirmed: back to the splash screen.
