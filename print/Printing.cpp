@@ -65,8 +65,10 @@ struct Printing::Request {
     bool finished = false;
 };
 
-Printing::Printing(std::shared_ptr<PrintSystem> system, Dialogs& dialogs, milliseconds silence, milliseconds graceAtEnd)
-    : system_(std::move(system)), dialogs_(dialogs), silence_(silence), graceAtEnd_(graceAtEnd)
+Printing::Printing(std::shared_ptr<PrintSystem> system, Dialogs& dialogs, milliseconds silence, milliseconds graceAtEnd,
+                   std::function<void()> endNow)
+    : system_(std::move(system)), dialogs_(dialogs), silence_(silence), graceAtEnd_(graceAtEnd),
+      endNow_(std::move(endNow))
 {
     // A print system that does not answer holds a thread until the deadline: keep enough for a
     // few presses meanwhile.
@@ -91,7 +93,11 @@ Printing::~Printing()
         loop.processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20);
     }
     // The workers see their cancelled deadlines, withdraw what they had begun and end; none
-    // outlives this object, so none touches Qt once the program is on its way out.
+    // outlives this object, so none touches Qt once the program is on its way out. A call into
+    // the print system may never return (a spooler that never answers): the program then ends
+    // without its worker rather than never.
+    if (endNow_ && !pool_.waitForDone(static_cast<int>(graceAtEnd_.count())))
+        endNow_();
     pool_.waitForDone();
 }
 

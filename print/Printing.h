@@ -54,9 +54,12 @@ public:
     // system whole; what has not by then is cancelled.
     static constexpr std::chrono::milliseconds kGraceAtEnd{4000};
 
+    // `endNow`, where given, ends the program at once: at the end, for a worker that a print
+    // system which never answers still holds once the printouts' grace is over.
     Printing(std::shared_ptr<PrintSystem> system, Dialogs& dialogs, std::chrono::milliseconds silence = kSilence,
-             std::chrono::milliseconds graceAtEnd = kGraceAtEnd);
-    // Gives the printouts on their way their last chance, then waits for every worker.
+             std::chrono::milliseconds graceAtEnd = kGraceAtEnd, std::function<void()> endNow = {});
+    // Gives the printouts on their way their last chance, then waits for every worker, or for
+    // the same grace again before `endNow`.
     ~Printing() override;
 
     // Starts the printout; `done` runs on the UI thread with its outcome.
@@ -86,6 +89,7 @@ private:
     Dialogs& dialogs_;
     std::chrono::milliseconds silence_;
     std::chrono::milliseconds graceAtEnd_;
+    std::function<void()> endNow_;
     std::vector<std::shared_ptr<Request>> requests_;
     // The work handed to the pool, and the answers the workers leave for the UI thread (taken
     // by takeAnswers), both behind one lock.

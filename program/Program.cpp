@@ -5,8 +5,8 @@
 namespace tessaly {
 
 Program::Program(const Seams& seams, std::function<void()> end)
-    : printing(seams.printSystem, seams.dialogs), flow(seams.stacking, std::move(end)),
-      shell(session, flow, seams.dialogs, seams.systemInfo, printing)
+    : printing(seams.printSystem, seams.dialogs, Printing::kSilence, Printing::kGraceAtEnd, seams.endNow),
+      flow(seams.stacking, std::move(end)), shell(session, flow, seams.dialogs, seams.systemInfo, printing)
 {
     flow.setFactory([this](ScreenId id) { return createScreen(id, shell); });
 }

@@ -25,6 +25,9 @@ public:
         WindowStacking& stacking;
         SystemInfoTool& systemInfo;
         std::shared_ptr<PrintSystem> printSystem;
+        // Ends the program at once, for a printout's worker that the print system still holds
+        // at the end (Printing); without it the end waits for the worker.
+        std::function<void()> endNow = {};
     };
 
     // `end` runs when the person has chosen to leave.

@@ -1,4 +1,5 @@
 #include "Accessibility.h"
+#include "EndNow.h"
 #include "Pictures.h"
 #include "Program.h"
 #include "Startup.h"
@@ -24,8 +25,9 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
 
     const tessaly::SystemParts system = tessaly::makeSystemParts();
-    tessaly::Program program({*system.dialogs, *system.stacking, *system.systemInfo, system.printSystem},
-                             [] { QCoreApplication::quit(); });
+    tessaly::Program program(
+        {*system.dialogs, *system.stacking, *system.systemInfo, system.printSystem, [] { tessaly::endNow(0); }},
+        [] { QCoreApplication::quit(); });
     program.start();
     const int result = app.exec();
     // Exit hands its screens over for deletion; let that happen before the session goes.

@@ -435,7 +435,8 @@ TEST(PrintingAtTheEnd, EveryPrintoutEndsWholeOrWithdrawnAndNoWorkerOutlivesIt)
         // Ample for a drawn printout to go out on a busy machine (its end does not wait for the
         // rest of it), short for one the print system keeps waiting.
         const auto grace = std::chrono::milliseconds(c.step == Step::Drawing ? 60000 : 300);
-        auto printing = std::make_unique<Printing>(system, dialogs, std::chrono::seconds(90), grace);
+        auto printing = std::make_unique<Printing>(system, dialogs, std::chrono::seconds(90), grace,
+                                                   [] { ADD_FAILURE() << "ended at once, with no worker held"; });
         if (c.step == Step::LookUp)
             system->hold();
         if (c.step == Step::Sending)
@@ -470,6 +471,28 @@ TEST(PrintingAtTheEnd, EveryPrintoutEndsWholeOrWithdrawnAndNoWorkerOutlivesIt)
         }
         dialogs.verify();
     }
+}
+
+TEST(PrintingAtTheEnd, AWorkerThePrintSystemNeverLetsGoEndsTheProgramAtOnce)
+{
+    const auto system = std::make_shared<FakePrintSystem>();
+    ScriptedDialogs dialogs;
+    bool endedAtOnce = false;
+    auto printing =
+        std::make_unique<Printing>(system, dialogs, std::chrono::seconds(90), std::chrono::milliseconds(300), [&] {
+            endedAtOnce = true;
+            // Here the process would be gone; the test lets the worker go.
+            system->release();
+        });
+    system->hold();
+    system->deaf = true;
+    std::vector<PrintOutcome> outcomes;
+    printing->print(nullptr, printoutNamed("values"), [&](PrintOutcome o) { outcomes.push_back(o); });
+    waitUntil([&] { return system->lookUpDeadline.load() != nullptr; }, false);
+    printing.reset();
+    EXPECT_TRUE(endedAtOnce);
+    EXPECT_EQ(outcomes, std::vector<PrintOutcome>{PrintOutcome::Failed});
+    dialogs.verify();
 }
 
 TEST(PrintingAtTheEnd, OnlySilenceRunsOutTheDeadlineAndItSpansTheWholePrintout)

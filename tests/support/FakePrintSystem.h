@@ -31,6 +31,8 @@ public:
     std::atomic<Destination::Kind> kind{Destination::Kind::Printer};
     std::atomic<bool> sendSucceeds{true};
     std::atomic<bool> drawsOnWorker{false};
+    // A held call that does not see its deadline: it returns only when released.
+    std::atomic<bool> deaf{false};
     std::atomic<std::chrono::milliseconds::rep> drawingTakes{0};
     // A slow line: the sending takes `trickles` pieces, `trickleEvery` apart, each a sign of life.
     std::atomic<int> trickles{0};

@@ -9,10 +9,12 @@ import base64
 import glob
 import os
 import re
+import signal
+import subprocess
 
 from scaffold import tool
-from wine_e2e import (DESCRIPTION, INTRO, INTRO_SIZE, STEP, TITLE, check, click_control, keys, leave_splash, px, run,
-                      screen_of, screenshot, wait_until, windows, xdo)
+from wine_e2e import (DESCRIPTION, INTRO, INTRO_SIZE, STEP, TITLE, answer_yes, check, click_control, keys, leave_splash,
+                      px, run, screen_of, screenshot, wait_until, windows, xdo)
 
 JOBS = os.environ.get("PRINTED_JOBS", "")
 CHOOSER = (7470, 5280)
@@ -167,6 +169,29 @@ def without_a_printer_the_paper_version_goes_into_the_chosen_pdf(program):
         put_the_printer_back()
 
 
+def exit_ends_the_program_while_a_silent_print_system_holds_a_printout(program):
+    description = red_blue()
+    before = len(jobs())
+    print_text(description)
+    new_jobs(before, 1)
+    # The scheduler stops answering: the next printout's worker waits inside Wine's spooler,
+    # which does not come back.
+    scheduler = int(subprocess.run(["pgrep", "-f", os.path.join(os.path.dirname(os.environ["CUPS_SERVER"]),
+                                                                "cupsd.conf")],
+                                   capture_output=True, text=True, check=True).stdout.split()[0])
+    os.kill(scheduler, signal.SIGSTOP)
+    try:
+        print_text(description)
+        # Exit stands on the menu bar right after the File menu.
+        keys(description, "alt", "Right", "Return")
+        answer_yes()
+        # A few seconds for the printout to reach the print system whole, as many again for its
+        # worker, then the program ends without it.
+        check(program.ended(timeout=30), "the program did not end with code 0")
+    finally:
+        os.kill(scheduler, signal.SIGCONT)
+
+
 QUEUE_URI = []
 
 
@@ -188,4 +213,5 @@ if __name__ == "__main__":
         raise SystemExit("run under tests/e2e/private_cups.sh")
     run([each_print_text_is_a_job_of_its_own, the_paper_sheets_reach_the_printer_whole,
          a_queue_that_refuses_jobs_is_reported, a_printer_removed_after_the_first_print_is_reported,
-         without_a_printer_the_paper_version_goes_into_the_chosen_pdf])
+         without_a_printer_the_paper_version_goes_into_the_chosen_pdf,
+         exit_ends_the_program_while_a_silent_print_system_holds_a_printout])
