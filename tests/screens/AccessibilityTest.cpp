@@ -117,10 +117,7 @@ TEST_F(Accessibility, PicturesAndCirclesSayWhatTheyShow)
     arriveAt(Yourcolor1);
     EXPECT_EQ(nameOf(Yourcolor1, "Shape1"), "First colour: not known yet");
     EXPECT_EQ(nameOf(Yourcolor1, "Shape2"), "Second colour: not known yet");
-    ColorScores scores{};
-    scores.value = {20, 27, 3, 16};
-    scores.colors = {Color::Yellow, Color::Red};
-    session.publishScores(scores);
+    publish({20, 27, 3, 16});
     EXPECT_EQ(nameOf(Yourcolor1, "Shape1"), "First colour: Yellow");
     EXPECT_EQ(nameOf(Yourcolor1, "Shape2"), "Second colour: Red");
 
@@ -132,10 +129,7 @@ TEST_F(Accessibility, PicturesAndCirclesSayWhatTheyShow)
 
 TEST_F(Accessibility, TheChartSaysItsValuesWhileItShowsThem)
 {
-    ColorScores scores{};
-    scores.value = {20, 27, 3, 16};
-    scores.colors = {Color::Yellow, Color::Red};
-    session.publishScores(scores);
+    publish({20, 27, 3, 16});
     arriveAt(Graph1);
     QWidget* chart = screen(Graph1)->findChild<QWidget*>("Picture1");
     QAccessibleInterface* node = accessible(chart);
@@ -143,9 +137,7 @@ TEST_F(Accessibility, TheChartSaysItsValuesWhileItShowsThem)
     EXPECT_EQ(node->text(QAccessible::Name), "Strength Circle");
     EXPECT_EQ(node->text(QAccessible::Description), "");
 
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), chart->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(chart, &move);
+    moveOverChart();
     EXPECT_EQ(node->text(QAccessible::Description), "Red 20, Yellow 27, Blue 3, Green 16");
     // The drawing, and what is said of it, follow the boxes as they were at the movement.
     screen(Graph1)->findChild<QLineEdit*>("Text2")->setText(QStringLiteral("5"));

@@ -55,9 +55,7 @@ QStringList valuesPrintout(const QString& name, const QStringList& values)
 TEST_F(Printouts, TheValuesPrintoutFromTheButtonAndTheMenuAlike)
 {
     session.setUserName("Ann");
-    ColorScores scores{};
-    scores.value = {10, 5, 3, 2};
-    session.publishScores(scores);
+    publish({10, 5, 3, 2});
     arriveAt(Graph1);
     print(Graph1, "Command3");
     print(Graph1, "Print");
@@ -95,9 +93,7 @@ TEST_F(Printouts, AnEditedValueBoxIsPrintedAsItStands)
 TEST_F(Printouts, AValuePastedUndoneOrPutByAnAssistiveToolIsWhatTheChartAndThePrintoutShow)
 {
     session.setUserName("Bo");
-    ColorScores scores{};
-    scores.value = {10, 5, 3, 2};
-    session.publishScores(scores);
+    publish({10, 5, 3, 2});
     arriveAt(Graph1);
     auto* red = screen(Graph1)->findChild<QLineEdit*>("Text1");
     QWidget* chart = screen(Graph1)->findChild<QWidget*>("Picture1");
@@ -122,9 +118,7 @@ TEST_F(Printouts, AValuePastedUndoneOrPutByAnAssistiveToolIsWhatTheChartAndThePr
         SCOPED_TRACE(c.how);
         c.change();
         ASSERT_EQ(red->text(), c.shown);
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), chart->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart, &move);
+        moveOverChart();
         EXPECT_EQ(chart->accessibleDescription(), "Red " + c.shown + ", Yellow 5, Blue 3, Green 2");
         print(Graph1, "Command3");
         EXPECT_EQ(lastDocument().mid(0, 25), valuesPrintout("Bo", {c.shown, "5", "3", "2"}));
@@ -260,9 +254,7 @@ TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
     QTemporaryDir dir;
     printSystem->kind = Destination::Kind::None;
     session.setUserName("Ann");
-    ColorScores scores{};
-    scores.value = {10, 5, 3, 2};
-    session.publishScores(scores);
+    publish({10, 5, 3, 2});
     arriveAt(Graph1);
 
     // Cancel: nothing drawn, nothing written, nothing said.

@@ -23,23 +23,7 @@ namespace {
 
 class Results : public Harness {
 protected:
-    void publish(const ColorValues& values, ColorChoice colors = {Color::Yellow, Color::Red})
-    {
-        ColorScores scores{};
-        scores.value = values;
-        scores.colors = colors;
-        session.publishScores(scores);
-    }
-
     QLineEdit* field(ScreenId id, const char* name) { return screen(id)->findChild<QLineEdit*>(name); }
-
-    void moveOverChart()
-    {
-        QWidget* chart = screen(Graph1)->findChild<QWidget*>("Picture1");
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), chart->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart, &move);
-    }
 
     // The colour the chart box shows at an angle, 60 pixels out from the centre.
     QColor chartAt(double radians)

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -156,6 +157,24 @@ protected:
     }
 
     void finishPrinting() { testing::finishPrinting(printing); }
+
+    // Scores as Part II's end publishes them; the colours of the worked example unless given.
+    void publish(const ColorValues& values, ColorChoice colors = {Color::Yellow, Color::Red})
+    {
+        ColorScores scores{};
+        scores.value = values;
+        scores.colors = colors;
+        session.publishScores(scores);
+    }
+
+    // The mouse moves over the Strength Circle's chart box, which then draws the chart.
+    void moveOverChart()
+    {
+        QWidget* chart = screen(ScreenId::Graph1)->findChild<QWidget*>(QStringLiteral("Picture1"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), chart->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(chart, &move);
+    }
 
     void markEveryBox(int mostRow = 1, int leastRow = 4)
     {
