@@ -34,6 +34,9 @@ class Prefix:
                     "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d"}
         shutil.rmtree(path, ignore_errors=True)
         self.run("wineboot", "--init")
+        # wineboot leaves the prefix's setup running in the background; a program started meanwhile
+        # can wait for it well past the test's patience.
+        self.run("wineserver", "-w")
 
     def run(self, *command):
         done = subprocess.run(command, env=self.env, capture_output=True, text=True, timeout=300)
