@@ -65,12 +65,6 @@ std::string describe(const DrawnText& t)
 
 QRect laidOut(const DrawnText& t) { return QFontMetrics(t.control->font()).boundingRect(t.area, t.flags, t.text); }
 
-// A place in logical pixels as the screen's own pixels cover it.
-QRect onDevice(const QRect& place, qreal ratio)
-{
-    return QRectF(QPointF(place.topLeft()) * ratio, QSizeF(place.size()) * ratio).toAlignedRect();
-}
-
 // The screen's pixels a text inks when drawn at the screen's resolution, unclipped when
 // `margin` leaves room around the control, in the control's device pixels.
 std::vector<QPoint> inkPixels(const DrawnText& t, int margin = 0)
@@ -101,11 +95,6 @@ QRect inkOf(const DrawnText& t)
     for (const QPoint& p : inkPixels(t, 100))
         ink |= QRect(p, QSize(1, 1));
     return ink;
-}
-
-std::string text(const QRect& r)
-{
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
 }
 
 // Every letter whole: inside the part of the control it may use. The control clips what its

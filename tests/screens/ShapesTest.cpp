@@ -18,19 +18,13 @@ using enum ScreenId;
 
 namespace {
 
-std::string text(const QRect& r)
-{
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
-}
-
 // The screen's pixels within `place` (in the control's own pixels) that differ from the
 // background around the shape.
 QRect inkWithin(QWidget* control, const QRect& place)
 {
     const QImage image = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const qreal ratio = image.devicePixelRatio();
-    const QRect area =
-        QRectF(QPointF(place.topLeft()) * ratio, QSizeF(place.size()) * ratio).toAlignedRect() & image.rect();
+    const QRect area = onDevice(place, ratio) & image.rect();
     const QRgb background = image.pixel(area.topLeft());
     QRect ink;
     for (int y = area.top(); y <= area.bottom(); ++y) {

@@ -31,11 +31,6 @@ QRect seenPart(const QWidget* control)
 
 bool inView(const QWidget* control) { return seenPart(control).size() == control->size(); }
 
-std::string text(const QRect& r)
-{
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
-}
-
 class SmallScreen : public Harness {
 protected:
     void SetUp() override { expectTheRunsScale(); }

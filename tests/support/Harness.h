@@ -29,14 +29,24 @@ inline QRegularExpression arrayNamed(const char* name)
     return QRegularExpression(QStringLiteral("^%1(_\\d+)?$").arg(QString::fromLatin1(name)));
 }
 
-// The scale a run was started at, where its environment names one: a run at another scale
-// would not check what it is meant to.
+// The scale a run was started at, the screen's own size where its environment names none: a
+// run at another scale would not check what it is meant to.
 inline void expectTheRunsScale()
 {
     const QString expected = qEnvironmentVariable("TESSALY_EXPECTED_SCALE");
-    if (!expected.isEmpty()) {
-        ASSERT_DOUBLE_EQ(qGuiApp->devicePixelRatio(), expected.toDouble());
-    }
+    ASSERT_DOUBLE_EQ(qGuiApp->devicePixelRatio(), expected.isEmpty() ? 1.0 : expected.toDouble());
+}
+
+// A place in Qt's pixels as the screen's own pixels cover it, at the screen's scale `ratio`.
+inline QRect onDevice(const QRect& place, qreal ratio)
+{
+    return QRectF(QPointF(place.topLeft()) * ratio, QSizeF(place.size()) * ratio).toAlignedRect();
+}
+
+// A rectangle as a failure message shows it: "x,y wxh".
+inline std::string text(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
 }
 
 // Lets every printout on its way reach its end, as the screens go on meanwhile.

@@ -1,5 +1,6 @@
 #include "Pictures.h"
 #include "Form.h"
+#include "Harness.h"
 #include "PdfPrinter.h"
 #include "Printouts.h"
 
@@ -16,6 +17,7 @@
 #include <cstdlib>
 
 using namespace tessaly;
+using tessaly::testing::expectTheRunsScale;
 
 namespace {
 
@@ -56,13 +58,6 @@ double sharpness(const QImage& image)
     return sum;
 }
 
-// The scale the run was started at, where it names one.
-void expectScale(qreal ratio)
-{
-    const QString expected = qEnvironmentVariable("TESSALY_EXPECTED_SCALE");
-    EXPECT_DOUBLE_EQ(ratio, expected.isEmpty() ? 1.0 : expected.toDouble());
-}
-
 } // namespace
 
 // CTest runs this at the screen's own size and scaled (by 2 here, under Wine at each display
@@ -76,7 +71,7 @@ TEST(Pictures, ABoxShowsThePictureMadeForItsScreen)
     box->setPalette(white);
 
     const qreal ratio = box->devicePixelRatioF();
-    expectScale(ratio);
+    expectTheRunsScale();
     const QImage shot = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
     // As many pixels as the screen shows there.
     ASSERT_EQ(shot.size(), box->size() * ratio);
