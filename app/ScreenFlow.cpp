@@ -41,6 +41,7 @@ QWidget* ScreenFlow::screen(ScreenId id)
 void ScreenFlow::show(ScreenId id)
 {
     QWidget* w = screen(id);
+    front_ = w;
     if (screenInfo(id).working) {
         stacking_.keepOnTop(*w);
     } else {
@@ -77,6 +78,17 @@ void ScreenFlow::discardAll()
 }
 
 void ScreenFlow::endProgram() { endProgram_(); }
+
+QWidget* ScreenFlow::front() const
+{
+    if (front_ && front_->isVisible())
+        return front_;
+    for (const auto& screen : screens_) {
+        if (screen && screen->isVisible())
+            return screen;
+    }
+    return nullptr;
+}
 
 bool ScreenFlow::eventFilter(QObject* watched, QEvent* event)
 {

@@ -39,6 +39,8 @@ public:
     void navigate(ScreenId from, ScreenId to);
     void discardAll();
     void endProgram();
+    // The screen on view that was shown last, or any screen on view; nullptr where none is.
+    QWidget* front() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +52,7 @@ private:
     std::function<void()> endProgram_;
     Factory factory_;
     std::array<QPointer<QWidget>, 33> screens_;
+    QPointer<QWidget> front_;
     Qt::ApplicationState applicationState_ = Qt::ApplicationInactive;
     bool returningFromOutside_ = false;
 };

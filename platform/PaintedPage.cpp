@@ -6,58 +6,16 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPagedPaintDevice>
-#include <QWidget>
+#include <QPicture>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tessaly {
 namespace {
 
-qsizetype leadingBlanks(const QString& text)
-{
-    qsizetype count = 0;
-    while (count < text.size() && text[count] == u' ')
-        ++count;
-    return count;
-}
-
-// `line` as lines no wider than `width`: broken at the last blank that fits after the line's
-// indent, the blanks there left out, or between characters where no such blank fits. What is
-// broken off keeps the line's indent, where the indent leaves room for words.
-QStringList wrapped(const QString& line, const QFontMetricsF& metrics, qreal width)
-{
-    const QString indent = line.left(leadingBlanks(line));
-    const QString hanging = metrics.horizontalAdvance(indent) <= width / 2 ? indent : QString();
-    QStringList lines;
-    QString text = line;
-    while (metrics.horizontalAdvance(text) > width) {
-        // The most characters that fit, and at least one, so that every line takes some.
-        qsizetype fit = 1;
-        for (qsizetype low = 2, high = text.size() - 1; low <= high;) {
-            const qsizetype middle = (low + high) / 2;
-            if (metrics.horizontalAdvance(text.left(middle)) <= width) {
-                fit = middle;
-                low = middle + 1;
-            } else {
-                high = middle - 1;
-            }
-        }
-        // A blank just after the part that fits is a break too.
-        qsizetype cut = text.lastIndexOf(u' ', fit);
-        qsizetype next = cut;
-        if (cut > leadingBlanks(text)) {
-            while (next < text.size() && text[next] == u' ')
-                ++next;
-        } else {
-            cut = next = fit;
-        }
-        lines << text.left(cut);
-        text.remove(0, next);
-        if (!text.isEmpty() && cut > hanging.size())
-            text.prepend(hanging);
-    }
-    if (lines.isEmpty() || !text.isEmpty())
-        lines << text;
-    return lines;
-}
+constexpr qreal kTextPoints = 10;
+constexpr qreal kSmallestPoints = 7;
 
 } // namespace
 
@@ -67,7 +25,6 @@ PaintedPage::PaintedPage(QPainter& painter, QPaintDevice& device, std::function<
 {
     if (!ok_)
         return;
-    painter_.setFont(textFont());
     // Nothing reaches the edges the printer cannot print on, which a PDF would otherwise
     // carry: a screen wider than the printable area is cut at its edge.
     painter_.setClipRect(QRect(QPoint(0, 0), painter_.viewport().size()));
@@ -82,25 +39,39 @@ PaintedPage::PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::func
 QFont PaintedPage::textFont()
 {
     QFont font(QStringLiteral("Courier New"));
-    font.setPointSizeF(10);
+    font.setPointSizeF(kTextPoints);
     return font;
+}
+
+qreal PaintedPage::textPoints(qreal width) const
+{
+    auto widest = [&](qreal points) {
+        QFont regular = textFont();
+        regular.setPointSizeF(points);
+        QFont heavy = regular;
+        heavy.setBold(true);
+        const QFontMetricsF metrics[] = {QFontMetricsF(regular, &device_), QFontMetricsF(heavy, &device_)};
+        qreal most = 0;
+        for (const Line& line : lines_)
+            most = std::max(most, metrics[line.bold ? 1 : 0].horizontalAdvance(line.text));
+        return most;
+    };
+    const qreal atText = widest(kTextPoints);
+    if (atText <= width)
+        return kTextPoints;
+    // A fixed-pitch face grows in proportion to its size; the printer's rounding of each size to
+    // its own pixels is why the size found is tried, and made smaller by tenths where it must.
+    qreal points = std::floor(kTextPoints * width / atText * 10) / 10;
+    while (points > kSmallestPoints && widest(points) > width)
+        points -= 0.1;
+    return std::max(points, kSmallestPoints);
 }
 
 bool PaintedPage::PrintLine(const QString& text)
 {
     if (!ok_)
         return false;
-    const QFontMetricsF metrics(painter_.font(), &device_);
-    for (const QString& line : wrapped(text, metrics, painter_.viewport().width())) {
-        if (y_ + metrics.height() > painter_.viewport().height() && y_ > 0) {
-            ok_ = newPage_();
-            if (!ok_)
-                return false;
-            y_ = 0;
-        }
-        painter_.drawText(QPointF(0, y_ + metrics.ascent()), line);
-        y_ += metrics.lineSpacing();
-    }
+    lines_.push_back({text, bold_});
     return true;
 }
 
@@ -108,27 +79,81 @@ bool PaintedPage::SetBold(bool bold)
 {
     if (!ok_)
         return false;
-    QFont font = painter_.font();
-    font.setBold(bold);
-    painter_.setFont(font);
+    bold_ = bold;
     return true;
 }
 
 void PaintedPage::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
 {
     if (ok_)
-        PainterSurface(painter_).FillSector(centreX, centreY, radius, startAngle, endAngle, fill);
+        sectors_.push_back({centreX, centreY, radius, startAngle, endAngle, fill, std::ssize(lines_)});
 }
 
-bool PaintedPage::PrintScreen(QWidget& client)
+bool PaintedPage::layOut()
+{
+    const qreal width = painter_.viewport().width();
+    const qreal height = painter_.viewport().height();
+    QFont font = textFont();
+    font.setPointSizeF(textPoints(width));
+    // The lines stand where they stand at the printer's 10 points.
+    const qreal pitch = QFontMetricsF(textFont(), &device_).lineSpacing();
+    qreal y = 0;
+    std::size_t sector = 0;
+    auto drawSectorsBefore = [&](qsizetype line) {
+        for (; sector < sectors_.size() && sectors_[sector].afterLines <= line; ++sector) {
+            const Sector& s = sectors_[sector];
+            PainterSurface(painter_).FillSector(s.centreX, s.centreY, s.radius, s.startAngle, s.endAngle, s.fill);
+        }
+    };
+    for (qsizetype i = 0; i < std::ssize(lines_); ++i) {
+        if (y + pitch > height && y > 0) {
+            drawSectorsBefore(i);
+            if (!newPage_())
+                return false;
+            y = 0;
+        }
+        font.setBold(lines_[i].bold);
+        painter_.setFont(font);
+        const QFontMetricsF metrics(font, &device_);
+        const QString& text = lines_[i].text;
+        painter_.drawText(QPointF(0, y + metrics.ascent()),
+                          metrics.horizontalAdvance(text) <= width ? text
+                                                                   : metrics.elidedText(text, Qt::ElideRight, width));
+        y += pitch;
+    }
+    drawSectorsBefore(std::ssize(lines_));
+    return true;
+}
+
+bool PaintedPage::PrintScreen(const QPicture& client)
 {
     if (!ok_)
         return false;
-    // Screens are drawn at 96 dots per inch; the page has its own resolution.
+    // The picture brings the screen to the page's resolution itself.
+    const qreal toPage = qreal(device_.logicalDpiX()) / client.logicalDpiX();
+    const QRectF page(QPointF(0, 0), QSizeF(painter_.viewport().size()) / toPage);
+    if (page.contains(client.boundingRect())) {
+        painter_.drawPicture(QPointF(0, 0), client);
+        return true;
+    }
+    // A screen larger than the printable area is cut at its edge. The screen's own drawing sets
+    // clips of its own that would undo the page's, so the part that fits is made an image first,
+    // at the page's resolution up to 300 dots per inch.
+    constexpr qreal kMostDpi = 300;
+    const QRectF shown = page.intersected(client.boundingRect());
+    const qreal dpi = std::min<qreal>(device_.logicalDpiX(), kMostDpi);
+    QImage image((shown.size() * dpi / client.logicalDpiX()).toSize(), QImage::Format_RGB32);
+    if (image.isNull())
+        return ok_ = false;
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter cut(&image);
+    cut.drawPicture(-shown.topLeft() * dpi / client.logicalDpiX(), client);
+    cut.end();
     painter_.save();
-    const double scale = device_.logicalDpiX() / 96.0;
-    painter_.scale(scale, scale);
-    client.render(&painter_, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.drawImage(QRectF(shown.topLeft() * toPage, shown.size() * toPage), image);
     painter_.restore();
     return true;
 }
@@ -151,7 +176,7 @@ bool PaintedPage::EndDoc()
     if (!ok_)
         return false;
     ok_ = false;
-    return end_();
+    return layOut() && end_();
 }
 
 } // namespace tessaly

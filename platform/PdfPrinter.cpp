@@ -7,16 +7,27 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace tessaly {
 
 QPageLayout localPage()
 {
-    // A quarter of an inch: within what any printer reaches.
+    // A print system that gets a page on other paper than its own fits it there, cutting the
+    // edges or shrinking it. So the page is drawn on the person's country's paper in the part
+    // that A4 and US Letter have in common, centred, a quarter of an inch within its edges:
+    // printed on either paper, whole.
     constexpr double kMarginMm = 6.35;
+    const QSizeF common(std::min(QPageSize(QPageSize::A4).size(QPageSize::Millimeter).width(),
+                                 QPageSize(QPageSize::Letter).size(QPageSize::Millimeter).width()),
+                        std::min(QPageSize(QPageSize::A4).size(QPageSize::Millimeter).height(),
+                                 QPageSize(QPageSize::Letter).size(QPageSize::Millimeter).height()));
     const QPageSize paper(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                              : QPageSize::A4);
-    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                       QPageLayout::Millimeter);
+    const QSizeF size = paper.size(QPageSize::Millimeter);
+    const double across = (size.width() - common.width()) / 2 + kMarginMm;
+    const double down = (size.height() - common.height()) / 2 + kMarginMm;
+    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(across, down, across, down), QPageLayout::Millimeter);
 }
 
 // One PDF being drawn: the painter goes before the writer, the writer before its buffer.

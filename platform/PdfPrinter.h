@@ -11,7 +11,7 @@
 namespace tessaly {
 
 // The paper the person most likely has, for a printer that says nothing of its own (and a PDF
-// kept in a file), with margins no printer cuts into.
+// kept in a file), drawn only where neither A4 nor US Letter paper would lose it.
 QPageLayout localPage();
 
 // Draws documents into PDFs held in memory, never in a file of their own: each document a

@@ -22,6 +22,8 @@ struct Destination {
     QString name;
     // The printer's own paper, its margins the edges it cannot print on; invalid when unknown.
     QPageLayout page;
+    // The name a job asks for that paper by, where the print system takes one.
+    QString media;
 };
 
 // How long a printout may wait on a print system that has gone silent. Every sign of life

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class QWidget;
+class QPicture;
 
 namespace tessaly {
 
@@ -17,8 +17,9 @@ public:
     // One line of text in the current font; the page continues on the next when full.
     virtual bool PrintLine(const QString& text) = 0;
     virtual bool SetBold(bool bold) = 0;
-    // The image of a screen's client area at its natural size, from the top-left corner.
-    virtual bool PrintScreen(QWidget& client) = 0;
+    // The image of a screen's client area, as taken at 96 dots per inch, at its natural size
+    // from the top-left corner.
+    virtual bool PrintScreen(const QPicture& client) = 0;
     // A picture from the program's resources, as large as the printable area allows.
     virtual bool PrintPicture(const QString& resource) = 0;
     // Finishes the document and hands it to the printer.

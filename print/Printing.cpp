@@ -146,12 +146,22 @@ void Printing::found(const std::shared_ptr<Request>& request)
     }
 }
 
+QWidget* Printing::over(const Request& request) const
+{
+    if (closing_)
+        return nullptr;
+    if (request.parent && request.parent->isVisible())
+        return request.parent;
+    QWidget* front = front_ ? front_() : nullptr;
+    return front ? front : request.parent.data();
+}
+
 void Printing::offerPdf(const std::shared_ptr<Request>& request)
 {
     // No print system is waited for any more: the person takes the time they need.
     request->watcher.stop();
-    // The screen that asked is gone (New or Exit discarded it): nobody is left to choose a file.
-    if (!request->parent || closing_) {
+    // At the end nobody is left to choose a file.
+    if (!over(*request)) {
         finish(request, PrintOutcome::Cancelled);
         return;
     }
@@ -171,7 +181,8 @@ void Printing::offerPdf(const std::shared_ptr<Request>& request)
 
 void Printing::keepInFile(const std::shared_ptr<Request>& request, QByteArray pdf, const QString& proposal)
 {
-    const QString path = request->parent ? dialogs_.saveFileName(request->parent, proposal) : QString();
+    QWidget* parent = over(*request);
+    const QString path = parent ? dialogs_.saveFileName(parent, proposal) : QString();
     if (path.isEmpty()) {
         finish(request, PrintOutcome::Cancelled);
         return;
@@ -195,12 +206,13 @@ void Printing::keepInFile(const std::shared_ptr<Request>& request, QByteArray pd
                 finish(request, PrintOutcome::Printed);
                 return;
             }
-            if (failure->isEmpty() || !request->parent) {
+            QWidget* parent = over(*request);
+            if (failure->isEmpty() || !parent) {
                 finish(request, PrintOutcome::Failed);
                 return;
             }
             // Nothing is lost: the person hears why and chooses again, from where they were.
-            dialogs_.inform(request->parent, kSaveFailureBox,
+            dialogs_.inform(parent, kSaveFailureBox,
                             QStringLiteral("The printout could not be saved as %1: %2")
                                 .arg(QDir::toNativeSeparators(path), *failure));
             keepInFile(request, pdf, path);
@@ -239,7 +251,7 @@ void Printing::finish(const std::shared_ptr<Request>& request, PrintOutcome outc
     // A worker still busy for it gives up at once, and withdraws what it began.
     request->deadline->cancel();
     std::erase(requests_, request);
-    request->done(outcome);
+    request->done(outcome, over(*request));
 }
 
 void Printing::inBackground(const std::shared_ptr<Request>& request, std::function<bool()> work,

@@ -46,7 +46,10 @@ class Printing final : public QObject {
     Q_OBJECT
 
 public:
-    using Done = std::function<void(PrintOutcome)>;
+    // What became of the printout, and the window a box about it stands over: the screen that
+    // asked, or the one in front where that screen is no longer on view (New discarded it, or
+    // the person moved on); none when the program is ending.
+    using Done = std::function<void(PrintOutcome, QWidget* over)>;
 
     // How long the print system may stay silent before the printout counts as failed.
     static constexpr std::chrono::milliseconds kSilence{9000};
@@ -62,6 +65,9 @@ public:
     // the same grace again before `endNow`.
     ~Printing() override;
 
+    // Where a box about a printout goes when the screen that asked for it is no longer on view.
+    void setFront(std::function<QWidget*()> front) { front_ = std::move(front); }
+
     // Starts the printout; `done` runs on the UI thread with its outcome.
     void print(QWidget* parent, Printout printout, Done done);
     // True while no printout is on its way.
@@ -72,6 +78,8 @@ private:
 
     // The default printer is known, or that there is none.
     void found(const std::shared_ptr<Request>& request);
+    // The window a box about the request stands over; none once the program is ending.
+    QWidget* over(const Request& request) const;
     // No printer: the person may keep the printout in a PDF of their choosing.
     void offerPdf(const std::shared_ptr<Request>& request);
     void keepInFile(const std::shared_ptr<Request>& request, QByteArray pdf, const QString& proposal);
@@ -90,6 +98,7 @@ private:
     std::chrono::milliseconds silence_;
     std::chrono::milliseconds graceAtEnd_;
     std::function<void()> endNow_;
+    std::function<QWidget*()> front_;
     std::vector<std::shared_ptr<Request>> requests_;
     // The work handed to the pool, and the answers the workers leave for the UI thread (taken
     // by takeAnswers), both behind one lock.

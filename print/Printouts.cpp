@@ -4,6 +4,9 @@
 #include "StrengthCircleChart.h"
 #include "StyleLibrary.h"
 
+#include <QPainter>
+#include <QWidget>
+
 #include <string>
 
 namespace tessaly {
@@ -16,7 +19,16 @@ void drawStrengthCircle(const ValueTexts& values, DrawSurface& surface)
     StrengthCircleChart({texts[0], texts[1], texts[2], texts[3]}, surface);
 }
 
-bool PrintScreenImage(Printer& printer, QWidget& client, const QString& title)
+QPicture screenImage(QWidget& client)
+{
+    QPicture image;
+    QPainter painter(&image);
+    client.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.end();
+    return image;
+}
+
+bool PrintScreenImage(Printer& printer, const QPicture& client, const QString& title)
 {
     const auto page = printer.StartDoc(title);
     return page && page->PrintScreen(client) && page->EndDoc();

@@ -2,6 +2,7 @@
 
 #include "ValueTexts.h"
 
+#include <QPicture>
 #include <QString>
 
 class QWidget;
@@ -18,8 +19,12 @@ void drawStrengthCircle(const ValueTexts& values, DrawSurface& surface);
 // What the program prints. Each returns false when the printer failed at any step; what
 // to tell the person is the caller's to decide.
 
+// The image of a screen's client area as it is now, to be printed however long the printer
+// takes to be found, and whatever becomes of the screen meanwhile.
+QPicture screenImage(QWidget& client);
+
 // The image of a screen's client area, at its natural size, from the page's top-left.
-bool PrintScreenImage(Printer& printer, QWidget& client, const QString& title);
+bool PrintScreenImage(Printer& printer, const QPicture& client, const QString& title);
 
 // The values printout: the name and the four values below the Strength Circle chart.
 bool printValues(Printer& printer, const QString& name, const ValueTexts& values);

@@ -9,6 +9,7 @@ Program::Program(const Seams& seams, std::function<void()> end)
       flow(seams.stacking, std::move(end)), shell(session, flow, seams.dialogs, seams.systemInfo, printing)
 {
     flow.setFactory([this](ScreenId id) { return createScreen(id, shell); });
+    printing.setFront([this] { return flow.front(); });
 }
 
 } // namespace tessaly

@@ -7,6 +7,7 @@
 #include "ScreenFlow.h"
 #include "Session.h"
 #include "Shell.h"
+#include "WindowPlacing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,7 +58,7 @@ ScreenWindow::ScreenWindow(ScreenId id, Shell& shell)
     if (info.frame != FrameKind::Sizable)
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
     if (info.frame == FrameKind::NoTitle)
-        setWindowFlag(Qt::FramelessWindowHint, true);
+        setWindowFlags(windowFlags() | untitledFixedFrame());
 }
 
 void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuItem> items, const char* exitName)
@@ -116,12 +117,13 @@ QString pdfNameOf(ScreenId target)
 
 void ScreenWindow::printScreen(ScreenId target, const QString& failure)
 {
-    const QPointer<ScreenWindow> screen = &expect(qobject_cast<ScreenWindow*>(shell_.flow().screen(target)),
-                                                  "only the screens with a client area print their image");
-    // The image is taken once the printer is known; a screen discarded by then prints nothing.
+    auto& screen = expect(qobject_cast<ScreenWindow*>(shell_.flow().screen(target)),
+                          "only the screens with a client area print their image");
+    // The screen as it is at the press, whatever it shows, or whether it is still there, once
+    // the printer is known.
     print({pdfNameOf(target),
-           [screen, title = titleOf(target)](Printer& printer) {
-               return screen && PrintScreenImage(printer, *screen->client(), title);
+           [image = screenImage(*screen.client()), title = titleOf(target)](Printer& printer) {
+               return PrintScreenImage(printer, image, title);
            }},
           failure);
 }
@@ -139,10 +141,10 @@ void ScreenWindow::followSession(std::function<void()> show)
 
 void ScreenWindow::print(Printout printout, const QString& failure)
 {
-    // A screen that New discarded while its printout was on its way has nobody left to tell.
-    auto tell = [self = QPointer<ScreenWindow>(this), failure](PrintOutcome outcome) {
-        if (self && outcome == PrintOutcome::Failed)
-            self->shell_.dialogs().inform(self, kPrintFailureBox, failure);
+    // Told over this screen, or over the one in front where New has discarded this one since.
+    auto tell = [&dialogs = shell_.dialogs(), failure](PrintOutcome outcome, QWidget* over) {
+        if (over && outcome == PrintOutcome::Failed)
+            dialogs.inform(over, kPrintFailureBox, failure);
     };
     shell_.printing().print(this, std::move(printout), std::move(tell));
 }
@@ -198,6 +200,8 @@ void ScreenWindow::place()
         setGeometry(QRect(inside({unitsToPixels(2145), unitsToPixels(1770) - menuHeight}), size));
         break;
     case Placement::SystemDefault:
+        if (const auto at = systemDefaultPosition())
+            move(*at);
         break;
     }
 }

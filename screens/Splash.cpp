@@ -1,13 +1,11 @@
 #include "Splash.h"
 
-#include "Accessibility.h"
 #include "Content.h"
 #include "EmbeddedText.h"
 #include "Product.h"
 #include "ScreenFlow.h"
 #include "Shell.h"
 
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -41,14 +39,6 @@ private:
 
 SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, shell)
 {
-    // A thin fixed border around the window, which has no frame of the window system's own.
-    auto* border = new QFrame(client());
-    border->setObjectName(QStringLiteral("border"));
-    border->setFrameStyle(QFrame::Box | QFrame::Plain);
-    border->setGeometry(client()->rect());
-    border->setAttribute(Qt::WA_TransparentForMouseEvents);
-    markDecoration(border);
-
     auto* frame = new SplashPanel(shell, client());
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(toPixels({480, 240, 6465, 4755}));

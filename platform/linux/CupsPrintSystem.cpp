@@ -1,11 +1,14 @@
 #include "CupsPrintSystem.h"
 
 #include "PdfPrinter.h"
+#include "QueuePaper.h"
 
 #include <QSizeF>
 
 #include <cups/cups.h>
 #include <dlfcn.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -34,8 +37,14 @@ struct Cups {
     decltype(&::cupsGetOption) option = nullptr;
     decltype(&::cupsFindDestDefault) findDestDefault = nullptr;
     decltype(&::ippGetString) string = nullptr;
-    decltype(&::cupsGetDestMediaByName) mediaByName = nullptr;
+    decltype(&::ippGetCollection) collection = nullptr;
+    decltype(&::ippFindAttribute) findAttribute = nullptr;
+    decltype(&::ippGetInteger) integer = nullptr;
+    decltype(&::cupsGetDestMediaCount) mediaCount = nullptr;
+    decltype(&::cupsGetDestMediaByIndex) mediaByIndex = nullptr;
+    decltype(&::cupsGetFd) getFd = nullptr;
     decltype(&::pwgMediaForPWG) pwgMedia = nullptr;
+    decltype(&::pwgMediaForPPD) ppdMedia = nullptr;
     decltype(&::pwgMediaForLegacy) legacyMedia = nullptr;
     decltype(&::cupsCreateJob) createJob = nullptr;
     decltype(&::cupsStartDocument) startDocument = nullptr;
@@ -65,7 +74,10 @@ Cups load()
         && resolve(library, "cupsLastError", c.lastError) && resolve(library, "cupsCopyDestInfo", c.copyDestInfo)
         && resolve(library, "cupsFreeDestInfo", c.freeDestInfo) && resolve(library, "cupsGetOption", c.option)
         && resolve(library, "cupsFindDestDefault", c.findDestDefault) && resolve(library, "ippGetString", c.string)
-        && resolve(library, "cupsGetDestMediaByName", c.mediaByName) && resolve(library, "pwgMediaForPWG", c.pwgMedia)
+        && resolve(library, "ippGetCollection", c.collection) && resolve(library, "ippFindAttribute", c.findAttribute)
+        && resolve(library, "ippGetInteger", c.integer) && resolve(library, "cupsGetDestMediaCount", c.mediaCount)
+        && resolve(library, "cupsGetDestMediaByIndex", c.mediaByIndex) && resolve(library, "cupsGetFd", c.getFd)
+        && resolve(library, "pwgMediaForPWG", c.pwgMedia) && resolve(library, "pwgMediaForPPD", c.ppdMedia)
         && resolve(library, "pwgMediaForLegacy", c.legacyMedia) && resolve(library, "cupsCreateJob", c.createJob)
         && resolve(library, "cupsStartDocument", c.startDocument)
         && resolve(library, "cupsWriteRequestData", c.writeRequestData)
@@ -118,56 +130,117 @@ private:
     bool gaveUp_ = false;
 };
 
-// Sizes and margins come from libcups in hundredths of a millimetre.
-QPageLayout pageOf(int width, int length, const QMarginsF& margins)
+// Sizes and margins come from libcups in hundredths of a millimetre. Where the queue does not
+// say what the printer reaches, a quarter of an inch all round is within what any printer does.
+QPageLayout pageOf(const Paper& paper)
 {
-    return QPageLayout(
-        QPageSize(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter, {}, QPageSize::FuzzyMatch),
-        QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+    constexpr double kSafeMarginMm = 6.35;
+    const QMarginsF margins = paper.marginsKnown
+        ? QMarginsF(paper.left / 100.0, paper.top / 100.0, paper.right / 100.0, paper.bottom / 100.0)
+        : QMarginsF(kSafeMarginMm, kSafeMarginMm, kSafeMarginMm, kSafeMarginMm);
+    // Exactly the queue's size: a driver's A5 of 421 x 595 points is not made the standard A5.
+    return QPageLayout(QPageSize(QSizeF(paper.width / 100.0, paper.length / 100.0), QPageSize::Millimeter, {},
+                                 QPageSize::ExactMatch),
+                       QPageLayout::Portrait, margins, QPageLayout::Millimeter);
 }
 
-// A paper by its standard name or by an older one ("A4", "letter").
-const pwg_media_t* knownSize(const char* name)
+// A size's name as this program reads it, or as libcups does where the program does not know it.
+std::optional<Paper> sizeNamed(std::string_view name)
 {
-    const pwg_media_t* media = cups().pwgMedia(name);
-    return media ? media : cups().legacyMedia(name);
+    if (auto paper = paperNamed(name))
+        return paper;
+    const std::string text(name);
+    const Cups& c = cups();
+    const pwg_media_t* media = c.pwgMedia(text.c_str());
+    if (!media)
+        media = c.ppdMedia(text.c_str());
+    if (!media)
+        media = c.legacyMedia(text.c_str());
+    if (!media || media->width <= 0 || media->length <= 0)
+        return std::nullopt;
+    return Paper::ofSize(media->width, media->length);
 }
 
-// The paper the destination takes by default and the edges of it that it cannot print on;
-// invalid when the destination says nothing of its paper.
-QPageLayout mediaOf(const Connection& connection, cups_dest_t* destination)
+std::string stringOf(ipp_attribute_t* attribute)
+{
+    const char* text = attribute ? cups().string(attribute, 0, nullptr) : nullptr;
+    return text ? text : "";
+}
+
+// A media collection's size and margins ("media-col-default").
+std::optional<Paper> collectionPaper(ipp_attribute_t* attribute)
+{
+    const Cups& c = cups();
+    ipp_t* collection = attribute ? c.collection(attribute, 0) : nullptr;
+    if (!collection)
+        return std::nullopt;
+    auto integer = [&](const char* name) {
+        ipp_attribute_t* found = c.findAttribute(collection, name, IPP_TAG_INTEGER);
+        return found ? c.integer(found, 0) : -1;
+    };
+    Paper paper = Paper::ofSize(integer("media-size/x-dimension"), integer("media-size/y-dimension"));
+    if (paper.width <= 0 || paper.length <= 0)
+        return std::nullopt;
+    paper.left = integer("media-left-margin");
+    paper.bottom = integer("media-bottom-margin");
+    paper.right = integer("media-right-margin");
+    paper.top = integer("media-top-margin");
+    paper.marginsKnown = paper.left >= 0 && paper.bottom >= 0 && paper.right >= 0 && paper.top >= 0;
+    return paper;
+}
+
+// The driver description of a queue that has one, read into memory.
+std::optional<Paper> ppdPaper(const Connection& connection, const char* queue)
+{
+    const int fd = memfd_create("ppd", MFD_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    const std::string resource = std::string("/printers/") + queue + ".ppd";
+    std::string ppd;
+    if (cups().getFd(connection.http(), resource.c_str(), fd) == HTTP_STATUS_OK && lseek(fd, 0, SEEK_SET) == 0) {
+        char buffer[16384];
+        for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) > 0;)
+            ppd.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(fd);
+    return ppd.empty() ? std::nullopt : ppdDefaultPaper(ppd);
+}
+
+// The paper the destination takes by default, the edges of it that it cannot print on and the
+// name a job asks for it by; nothing when the destination says nothing of its paper.
+std::optional<Paper> mediaOf(const Connection& connection, cups_dest_t* destination)
 {
     const Cups& c = cups();
     cups_dinfo_t* info = c.copyDestInfo(connection.http(), destination);
     if (!info)
-        return {};
-    // The person's own choice for the queue comes first, then the queue's default paper.
-    // (libcups' own default look-up reads only the former and otherwise assumes US Letter.)
-    const char* name = c.option("media", destination->num_options, destination->options);
-    if (!name) {
-        if (ipp_attribute_t* media = c.findDestDefault(connection.http(), destination, info, "media"))
-            name = c.string(media, 0, nullptr);
+        return std::nullopt;
+    QueueFacts facts;
+    // libcups' own default look-up reads only the person's choice and otherwise assumes US
+    // Letter; its look-up by name turns a size it cannot read into another. The program reads
+    // what the queue says itself.
+    if (const char* chosen = c.option("media", destination->num_options, destination->options))
+        facts.chosen = chosen;
+    facts.mediaDefault = stringOf(c.findDestDefault(connection.http(), destination, info, "media"));
+    facts.collectionDefault = collectionPaper(c.findDestDefault(connection.http(), destination, info, "media-col"));
+    const int count = c.mediaCount(connection.http(), destination, info, CUPS_MEDIA_FLAGS_DEFAULT);
+    for (int i = 0; i < count; ++i) {
+        cups_size_t size{};
+        if (c.mediaByIndex(connection.http(), destination, info, i, CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            facts.supported.push_back({size.width, size.length, size.left, size.bottom, size.right, size.top, true,
+                                       size.media});
     }
-    QPageLayout page;
-    cups_size_t size{};
-    if (name && c.mediaByName(connection.http(), destination, info, name, CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
-        // A driver rounding its paper to whole points can give an edge a margin below zero.
-        auto margin = [](int edge) { return std::max(edge, 0) / 100.0; };
-        page = pageOf(size.width, size.length,
-                      QMarginsF(margin(size.left), margin(size.top), margin(size.right), margin(size.bottom)));
-    } else if (const pwg_media_t* known = name ? knownSize(name) : nullptr) {
-        // A queue without a driver names its paper but not what the printer reaches on it.
-        page = pageOf(known->width, known->length, localPage().margins(QPageLayout::Millimeter));
-    }
+    facts.ppdDefault = [&connection, destination] { return ppdPaper(connection, destination->name); };
+    auto paper = queuePaper(facts, sizeNamed);
     c.freeDestInfo(info);
-    return page;
+    return paper;
 }
 
 // Documents drawn into PDFs in memory, then sent to one queue as a job each.
 class CupsJob final : public PrintJob {
 public:
     CupsJob(const Destination& destination)
-        : queue_(destination.name.toUtf8()), pdf_(destination.page.isValid() ? destination.page : localPage())
+        : queue_(destination.name.toUtf8()), media_(destination.media.toUtf8()),
+          pdf_(destination.page)
     {
     }
 
@@ -194,7 +267,10 @@ private:
                 return false;
             const QByteArray title = document.title.toUtf8();
             // The scheduler answers with the number of the job it accepted, or 0.
-            job = c.createJob(connection.http(), queue_.constData(), title.constData(), 0, nullptr);
+            // The job asks for the paper it was drawn on, so that the queue prints on that one.
+            cups_option_t media{const_cast<char*>("media"), const_cast<char*>(media_.constData())};
+            job = c.createJob(connection.http(), queue_.constData(), title.constData(), media_.isEmpty() ? 0 : 1,
+                              &media);
             if (job <= 0)
                 return false;
             bool sent = !deadline.passed()
@@ -222,6 +298,7 @@ private:
     }
 
     QByteArray queue_;
+    QByteArray media_;
     PdfPrinter pdf_;
 };
 
@@ -240,11 +317,19 @@ Destination CupsPrintSystem::findDefault(const Deadline& deadline)
     if (!destination) {
         // libcups says "not found" for a scheduler that failed to answer too.
         if (connection.gaveUp() || c.lastError() != IPP_STATUS_ERROR_NOT_FOUND)
-            return {Destination::Kind::Unanswered, {}, {}};
+            return {Destination::Kind::Unanswered, {}, {}, {}};
         return {};
     }
-    Destination found{Destination::Kind::Printer, QString::fromUtf8(destination->name),
-                      mediaOf(connection, destination)};
+    Destination found{Destination::Kind::Printer, QString::fromUtf8(destination->name), {}, {}};
+    if (const auto paper = mediaOf(connection, destination)) {
+        found.page = pageOf(*paper);
+        found.media = QString::fromStdString(paper->name);
+    } else {
+        // A queue that says nothing of its paper is asked for the paper the page is drawn on.
+        found.page = localPage();
+        found.media = found.page.pageSize().id() == QPageSize::Letter ? QStringLiteral("na_letter_8.5x11in")
+                                                                       : QStringLiteral("iso_a4_210x297mm");
+    }
     c.freeDests(1, destination);
     return found;
 }

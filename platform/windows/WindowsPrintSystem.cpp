@@ -201,9 +201,9 @@ Destination WindowsPrintSystem::findDefault(const Deadline& deadline)
     std::vector<wchar_t> name(length);
     if (!defaultPrinter(name.data(), &length))
         return {};
-    Destination found{Destination::Kind::Printer, QString::fromWCharArray(name.data()), {}};
+    Destination found{Destination::Kind::Printer, QString::fromWCharArray(name.data()), {}, {}};
     if (deadline.passed())
-        return {Destination::Kind::Unanswered, {}, {}};
+        return {Destination::Kind::Unanswered, {}, {}, {}};
     const PrinterDc printer(found.name);
     if (printer.get())
         found.page = pageOfDevice(capsOf(printer.get()));

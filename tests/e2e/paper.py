@@ -11,27 +11,43 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # Papers in millimetres, and margins as left, top, right, bottom.
 A4 = (210.0, 297.0)
 LETTER = (215.9, 279.4)
+LEGAL = (215.9, 355.6)
+A5 = (148.0, 210.0)
 # What the test driver (keepfile.ppd) cannot print on.
 DRIVER_MARGINS = (5.0, 15.0, 10.0, 20.0)
-# Where a printer says nothing, the program keeps a quarter of an inch from every edge.
+# Where a printer names its paper but not what it reaches on it, the program keeps a quarter of
+# an inch from every edge.
 SAFE_MARGINS = (6.35,) * 4
 POINTS_PER_MM = 72 / 25.4
 
 
-def ppd(work, default="A4", whole_points=False):
-    """keepfile.ppd with another default paper; with `whole_points`, paper sizes rounded to
-    whole points and no margins at all, as PDF printers describe themselves."""
+def common_margins(paper):
+    """Where a printer says nothing at all: the part of the page that A4 and Letter have in
+    common, centred, a quarter of an inch within it."""
+    across = (paper[0] - min(A4[0], LETTER[0])) / 2 + 6.35
+    down = (paper[1] - min(A4[1], LETTER[1])) / 2 + 6.35
+    return (across, down, across, down)
+
+
+def in_points(paper):
+    """A driver's paper rounded to whole points, as PDF printers describe theirs."""
+    return tuple(round(side * POINTS_PER_MM) / POINTS_PER_MM for side in paper)
+
+
+def ppd(work, whole_points=False):
+    """keepfile.ppd; with `whole_points`, as PDF printers describe themselves: paper sizes rounded
+    to whole points, no margins at all, and US Letter offered a second time under another name."""
     with open(os.path.join(HERE, "keepfile.ppd")) as f:
         text = f.read()
-    text = re.sub(r"^\*Default(PageSize|PageRegion|ImageableArea|PaperDimension): A4$",
-                  rf"*Default\1: {default}", text, flags=re.M)
     if whole_points:
-        text = re.sub(r'^\*(ImageableArea|PaperDimension) A4/A4: ".*"$',
-                      lambda m: f'*{m[1]} A4/A4: "{"0 0 " if m[1] == "ImageableArea" else ""}595 842"', text,
-                      flags=re.M)
-        text = re.sub(r'^\*ImageableArea Letter/US Letter: ".*"$', '*ImageableArea Letter/US Letter: "0 0 612 792"',
-                      text, flags=re.M)
-    path = os.path.join(work, f"keepfile-{default}{'-whole' if whole_points else ''}.ppd")
+        sizes = {name: [round(float(v)) for v in values.split()]
+                 for name, values in re.findall(r'^\*PaperDimension ([^:]+): "([^"]*)"$', text, flags=re.M)}
+        text = re.sub(r'^\*(ImageableArea|PaperDimension) ([^:]+): "[^"]*"$',
+                      lambda m: f'*{m[1]} {m[2]}: "{"0 0 " if m[1] == "ImageableArea" else ""}'
+                                f'{sizes[m[2]][0]} {sizes[m[2]][1]}"', text, flags=re.M)
+        text = re.sub(r'^(\*(PageSize|PageRegion|ImageableArea|PaperDimension) )Letter/US Letter(: .*)$',
+                      r'\g<0>\n\1AnsiA/ANSI A\3', text, flags=re.M)
+    path = os.path.join(work, f"keepfile{'-whole' if whole_points else ''}.ppd")
     with open(path, "w") as f:
         f.write(text)
     return path
@@ -47,6 +63,12 @@ def page_sizes(pdf):
 def words(pdf):
     """The words in the order they were drawn (pdftotext's reading order moves a column of bullets)."""
     return subprocess.run(["pdftotext", "-raw", pdf, "-"], capture_output=True, text=True, check=True).stdout.split()
+
+
+def text_lines(pdf):
+    """The lines of text in the order they were drawn."""
+    return subprocess.run(["pdftotext", "-raw", pdf, "-"], capture_output=True, text=True,
+                          check=True).stdout.replace("\f", "\n").splitlines()
 
 
 def rendered(pdf, dpi, directory):

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command with a private CUPS server whose default printer keeps every job as a file,
 # so printing can be tested for real without touching the machine's own printers.
-#   private_cups.sh COMMAND [ARGS...]   (the jobs land in $PRINTED_JOBS as job-N.pdf)
+#   private_cups.sh COMMAND [ARGS...]   (the jobs land in $PRINTED_JOBS as job-N.pdf, the options
+#                                       each was sent with in job-N.options)
 # Exits 77 (skipped) where no CUPS scheduler can be started.
 set -euo pipefail
 
@@ -21,7 +22,9 @@ cat >"$work/bin/backend/keepfile" <<'SH'
 #!/bin/sh
 if [ $# -eq 0 ]; then echo 'direct keepfile "Unknown" "Keep jobs as files"'; exit 0; fi
 out="${DEVICE_URI#keepfile:}"
-if [ -n "$6" ]; then cat "$6"; else cat; fi > "$out/job-$1.pdf"
+if [ -n "$6" ]; then cat "$6"; else cat; fi > "$out/job-$1.pdf.part"
+printf '%s\n' "$5" > "$out/job-$1.options"
+mv "$out/job-$1.pdf.part" "$out/job-$1.pdf"
 SH
 chmod 700 "$work/bin/backend/keepfile"
 cat >"$work/cupsd.conf" <<CONF

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 using namespace tessaly;
 using namespace tessaly::testing;
 using enum ScreenId;
@@ -60,6 +62,43 @@ std::string inkOutside(const QImage& image, const QRectF& printable, int dpi)
     return inked.join(' ').toStdString();
 }
 
+// The words of a PDF with their boxes in points, page by page, as pdftotext finds them.
+struct PlacedWord {
+    QString text;
+    QRectF box;
+};
+
+QList<QList<PlacedWord>> placedWords(const QString& pdf)
+{
+    QProcess boxes;
+    boxes.start("pdftotext", {"-bbox", pdf, "-"});
+    boxes.waitForFinished();
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    QList<QList<PlacedWord>> pages;
+    const QRegularExpression item(QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" "
+                                                 "xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    for (const auto& match : item.globalMatch(html)) {
+        if (match.captured(0).startsWith("<page")) {
+            pages.append(QList<PlacedWord>());
+            continue;
+        }
+        const QPointF from(match.captured(1).toDouble(), match.captured(2).toDouble());
+        const QPointF to(match.captured(3).toDouble(), match.captured(4).toDouble());
+        pages.back().append({match.captured(5), QRectF(from, to)});
+    }
+    return pages;
+}
+
+// Writes a printer's first document into `dir`, and gives its path.
+QString keep(const PdfPrinter& pdf, const QTemporaryDir& dir, const QString& name)
+{
+    const QString file = dir.filePath(name + ".pdf");
+    QFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(pdf.documents().front().pdf) == pdf.documents().front().pdf.size()
+        ? file
+        : QString();
+}
+
 } // namespace
 
 TEST_F(Printouts, TheRealDrawingReachesAPdf)
@@ -70,7 +109,7 @@ TEST_F(Printouts, TheRealDrawingReachesAPdf)
     ASSERT_TRUE(printDescription(pdf, *StyleLibrary::byScreen("redblue")));
     ASSERT_TRUE(printValues(pdf, "Ann", {"10", "5", "3", "2"}));
     arriveAt(choice1);
-    ASSERT_TRUE(PrintScreenImage(pdf, *screen(choice1)->findChild<QWidget*>("client"), "choice1"));
+    ASSERT_TRUE(PrintScreenImage(pdf, screenImage(*screen(choice1)->findChild<QWidget*>("client")), "choice1"));
     ASSERT_EQ(pdf.documents().size(), 3u);
     QStringList delivered;
     for (const auto& document : pdf.documents()) {
@@ -126,7 +165,7 @@ TEST_F(Printouts, EveryPrintoutIsOnThePapersPrintableAreaWithEveryLineWhole)
     const QString words = "Annabel Marguerite Konstantina von Featherstonehaugh-Cholmondeley of Wolverhampton Green";
     const QString word = QString("Maximiliana").repeated(9);
     arriveAt(quiz);
-    QWidget& wideScreen = *screen(quiz)->findChild<QWidget*>("client");
+    const QPicture wideScreen = screenImage(*screen(quiz)->findChild<QWidget*>("client"));
     QTemporaryDir dir;
     for (const QPageLayout& layout : layouts) {
         SCOPED_TRACE(layout.pageSize().name().toStdString());
@@ -157,14 +196,110 @@ TEST_F(Printouts, EveryPrintoutIsOnThePapersPrintableAreaWithEveryLineWhole)
             }
             texts << pdfText(file);
         }
-        // A line too wide breaks at its last blank that fits, or where the word no longer fits.
-        EXPECT_TRUE(texts[0].simplified().contains("START to Understand " + words)) << texts[0].toStdString();
-        EXPECT_TRUE(QString(texts[1]).remove(QRegularExpression("\\s")).contains("STARTtoUnderstand" + word))
-            << texts[1].toStdString();
-        EXPECT_TRUE(texts[1].contains(QRegularExpression("START to Understand\\s*\n"))) << texts[1].toStdString();
+        // A line is never broken: smaller, or where even the smallest text is too wide, cut at
+        // the edge with an ellipsis, and the line after it in its own place.
+        for (const auto& [printed, name] : {std::pair{texts[0], words}, std::pair{texts[1], word}}) {
+            const QString line = printed.split('\n').filter("START to Understand").value(0).trimmed();
+            const QString whole = "START to Understand " + name;
+            EXPECT_TRUE(line == whole || (line.endsWith(QChar(0x2026)) && whole.startsWith(line.chopped(1))))
+                << line.toStdString();
+            EXPECT_TRUE(printed.contains(QRegularExpression("\n\\s*Your Red Value is:\\s+10\\s*\n")))
+                << printed.toStdString();
+        }
         // The description's last line reaches the paper, on a page of its own where it must.
         EXPECT_TRUE(texts[2].simplified().contains("Red / Yellow - The Directing Socializer"));
         EXPECT_TRUE(texts[2].simplified().contains(
-            QString::fromUtf8(StyleLibrary::byScreen("redyellow")->printLines.back()).simplified()));
+            QString::fromUtf8(StyleLibrary::byScreen("redyellow")->printLines.back()).simplified().left(40)));
+    }
+}
+
+TEST_F(Printouts, EachLinePrintoutIsInOneSizeEveryLineWholeAndNothingOverAnything)
+{
+    QTemporaryDir dir;
+    // The height pdftotext gives a word of the printer's 10 point text.
+    auto heightOf = [&](const QString& file) { return placedWords(file).value(0).value(0).box.height(); };
+    PdfPrinter reference(localPage());
+    ASSERT_TRUE(printValues(reference, "Ann", {"10", "5", "3", "2"}));
+    const qreal tenPoints = heightOf(keep(reference, dir, "reference"));
+    ASSERT_GT(tenPoints, 0);
+
+    // Every description on A4 and on US Letter with the margins a driver gives them, and on
+    // US Letter with none: its lines as written, one for each, in one size no larger than 10
+    // points and no smaller than it must be.
+    const QPageLayout layouts[] = {
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 15, 10, 20), QPageLayout::Millimeter),
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(5, 15, 10, 20),
+                    QPageLayout::Millimeter),
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}),
+    };
+    for (const QPageLayout& layout : layouts) {
+        const QRectF printable = layout.paintRect(QPageLayout::Point);
+        for (const StyleDescription& style : StyleLibrary::all()) {
+            SCOPED_TRACE(layout.pageSize().name().toStdString() + " " + std::string(style.heading));
+            PdfPrinter pdf(layout);
+            ASSERT_TRUE(printDescription(pdf, style));
+            const QString file = keep(pdf, dir, QString::fromUtf8(style.screen.data(), style.screen.size()));
+            QStringList source;
+            for (const auto line : style.printHeader)
+                source << QString::fromUtf8(line).simplified();
+            for (const auto line : style.printLines)
+                source << QString::fromUtf8(line).simplified();
+            source.removeAll(QString());
+            QStringList printed = pdfRawText(file).split('\n');
+            for (QString& line : printed)
+                line = line.simplified();
+            printed.removeAll(QString());
+            EXPECT_EQ(printed.join('\n').toStdString(), source.join('\n').toStdString());
+
+            qreal right = 0;
+            qreal lowest = 1000;
+            qreal highest = 0;
+            for (const auto& page : placedWords(file)) {
+                for (const PlacedWord& placed : page) {
+                    lowest = std::min(lowest, placed.box.height());
+                    highest = std::max(highest, placed.box.height());
+                    right = std::max(right, placed.box.right());
+                }
+            }
+            EXPECT_NEAR(lowest, highest, 0.05);
+            const qreal points = highest / tenPoints * 10;
+            EXPECT_LE(points, 10.01);
+            EXPECT_GE(points, 7 - 0.01);
+            EXPECT_LE(right, printable.right() + 0.5);
+            // Made smaller only as far as the widest line needs, in steps of a tenth of a point:
+            // it then reaches to within a few points of the edge.
+            if (points < 9.99) {
+                EXPECT_GT(right, printable.right() - 10) << points;
+            }
+        }
+    }
+
+    // A name too long even for the smallest text ends at the edge in an ellipsis, on the one
+    // page, the chart above the lines and the values below the name, each on its own line.
+    for (const int length : {300, 4500, 5000}) {
+        SCOPED_TRACE(length);
+        PdfPrinter pdf(localPage());
+        const QString name = QString("Featherstonehaugh ").repeated(length / 18 + 1).left(length);
+        ASSERT_TRUE(printValues(pdf, name, {"10", "5", "3", "2"}));
+        const QString file = keep(pdf, dir, QStringLiteral("values-%1").arg(length));
+        const auto pages = placedWords(file);
+        ASSERT_EQ(pages.size(), 1);
+        QStringList printed = pdfRawText(file).split('\n');
+        printed.removeAll(QString());
+        ASSERT_EQ(printed.size(), 5) << printed.join('|').toStdString();
+        EXPECT_TRUE(printed[0].endsWith(QChar(0x2026)));
+        EXPECT_TRUE(("START to Understand " + name).startsWith(printed[0].chopped(1)));
+        EXPECT_EQ(printed.mid(1).join('|').simplified().toStdString(),
+                  "Your Red Value is: 10|Your Yellow Value is: 5|Your Blue Value is: 3|Your Green Value is: 2");
+        const QRectF printable = localPage().paintRect(QPageLayout::Point);
+        // The chart's lowest point: centre 1900 and radius 1500 layout units below the top.
+        const qreal chartBottom = printable.top() + (1900 + 1500) / 20.0;
+        for (const PlacedWord& placed : pages.front()) {
+            EXPECT_GT(placed.box.top(), chartBottom) << placed.text.toStdString();
+            EXPECT_LE(placed.box.right(), printable.right() + 0.5) << placed.text.toStdString();
+        }
+        const QList<RenderedPage> rendered = pagesOf(file, 50);
+        ASSERT_EQ(rendered.size(), 1);
+        EXPECT_EQ(inkOutside(rendered.front().image, printable, 50), "");
     }
 }

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -125,23 +126,76 @@ TEST_F(Printouts, AValuePastedUndoneOrPutByAnAssistiveToolIsWhatTheChartAndThePr
     }
 }
 
-TEST_F(Printouts, ScreenPrintsTakeTheirOwnScreen)
+TEST_F(Printouts, ScreenPrintsTakeTheirOwnScreenAsItIsAtThePress)
 {
     struct Case {
         ScreenId from;
         const char* action;
-        const char* printed;
     };
-    const Case cases[] = {{quiz, "mnuprint", "quiz"},      {quiz2, "mnuprint", "quiz2"},
-                          {Intro, "prtform", "Intro"},     {choice1, "prtform", "choice1"},
-                          {bluered, "prtform", "bluered"}, {Step6, "prtform", "Step6"}};
+    const Case cases[] = {{quiz, "mnuprint"},     {quiz2, "mnuprint"},    {Intro, "prtform"},
+                          {choice1, "prtform"},   {bluered, "prtform"},   {Step6, "prtform"}};
+    // A text cursor that blinks would make one image of a screen differ from the next.
+    const int flashTime = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0);
+    auto bytes = [](const QPicture& picture) { return QByteArray(picture.data(), picture.size()); };
+    auto imageOf = [&](ScreenId id) { return bytes(screenImage(*screen(id)->findChild<QWidget*>("client"))); };
     for (const auto& c : cases) {
+        SCOPED_TRACE(screenInfo(c.from).name);
         arriveAt(c.from);
+        const QByteArray shown = imageOf(c.from);
         print(c.from, c.action);
-        EXPECT_EQ(lastDocument(), (QStringList{QStringLiteral("screen:") + c.printed, "end"})) << c.printed;
+        EXPECT_EQ(lastDocument(), (QStringList{"screen", "end"}));
+        ASSERT_EQ(printer.documents.back().screens.size(), 1u);
+        EXPECT_EQ(bytes(printer.documents.back().screens.front()), shown);
         EXPECT_TRUE(visible(c.from)); // printing does not move
     }
+    EXPECT_NE(imageOf(quiz), imageOf(quiz2));
     EXPECT_EQ(screen(redblue)->findChild<QAction*>("prtform"), nullptr);
+
+    // What the screen shows after the press, and New discarding it, while the printer is still
+    // being looked up, change nothing of the printout.
+    arriveAt(quiz);
+    const QByteArray atPress = imageOf(quiz);
+    printSystem->hold();
+    trigger(quiz, "mnuprint");
+    QTest::mouseClick(screen(quiz)->findChild<QAbstractButton*>("Option140"), Qt::LeftButton);
+    ASSERT_NE(imageOf(quiz), atPress);
+    dialogs.expectQuestion("Do you want to start a new Tessaly session?", true);
+    trigger(quiz, "mnunew");
+    ASSERT_EQ(flow.existing(quiz), nullptr);
+    printSystem->release();
+    finishPrinting();
+    ASSERT_EQ(printer.documents.back().screens.size(), 1u);
+    EXPECT_EQ(bytes(printer.documents.back().screens.front()), atPress);
+    QApplication::setCursorFlashTime(flashTime);
+}
+
+TEST_F(Printouts, APrintoutWhoseScreenNewDiscardedStillEndsAsAnyOther)
+{
+    // Without a printer the save box still comes, over the screen in front by then, and the
+    // file is written; a failure is still told there.
+    QTemporaryDir dir;
+    const QString kept = dir.filePath("quiz.pdf");
+    for (const bool printer : {false, true}) {
+        SCOPED_TRACE(printer ? "a printer that fails" : "no printer");
+        printSystem->kind = printer ? Destination::Kind::Printer : Destination::Kind::None;
+        printSystem->sendSucceeds = false;
+        arriveAt(quiz);
+        printSystem->hold();
+        trigger(quiz, "mnuprint");
+        dialogs.expectQuestion("Do you want to start a new Tessaly session?", true);
+        trigger(quiz, "mnunew");
+        ASSERT_TRUE(visible(frmSplash));
+        if (printer)
+            dialogs.expectMessage(kPrintFailureBox, "You can not Print the Tessaly at this time!");
+        else
+            dialogs.expectSaveFile("Tessaly questionnaire 1.pdf", kept);
+        printSystem->release();
+        finishPrinting();
+        dialogs.verify();
+        EXPECT_EQ(dialogs.lastParent(), screen(frmSplash));
+    }
+    EXPECT_TRUE(fileBytes(kept).startsWith("%PDF-"));
 }
 
 TEST_F(Printouts, YourColorsPrintsTheSheetWithTheSameNameAndCircles)
@@ -153,7 +207,7 @@ TEST_F(Printouts, YourColorsPrintsTheSheetWithTheSameNameAndCircles)
     click(quiz2, "Command74");
     arriveAt(Yourcolor1);
     print(Yourcolor1, "Command5");
-    EXPECT_EQ(lastDocument(), (QStringList{"screen:Printcolor", "end"}));
+    EXPECT_EQ(lastDocument(), (QStringList{"screen", "end"}));
 
     QWidget* sheet = flow.existing(Printcolor);
     ASSERT_NE(sheet, nullptr);
@@ -433,7 +487,10 @@ TEST(PrintingAtTheEnd, EveryPrintoutEndsWholeOrWithdrawnAndNoWorkerOutlivesIt)
             system->hold();
         if (c.step == Step::Sending)
             system->holdSending();
-        printing->print(nullptr, printoutNamed(c.printout), [&](PrintOutcome o) { outcomes.push_back(o); });
+        printing->print(nullptr, printoutNamed(c.printout), [&](PrintOutcome o, QWidget* over) {
+            EXPECT_EQ(over, nullptr); // the end: nobody to tell
+            outcomes.push_back(o);
+        });
         const bool pictures = std::string(c.printout) == "paper version";
         switch (c.step) {
         case Step::LookUp:
@@ -479,7 +536,7 @@ TEST(PrintingAtTheEnd, AWorkerThePrintSystemNeverLetsGoEndsTheProgramAtOnce)
     system->hold();
     system->deaf = true;
     std::vector<PrintOutcome> outcomes;
-    printing->print(nullptr, printoutNamed("values"), [&](PrintOutcome o) { outcomes.push_back(o); });
+    printing->print(nullptr, printoutNamed("values"), [&](PrintOutcome o, QWidget*) { outcomes.push_back(o); });
     waitUntil([&] { return system->lookUpDeadline.load() != nullptr; }, false);
     printing.reset();
     EXPECT_TRUE(endedAtOnce);
@@ -497,7 +554,7 @@ TEST(PrintingAtTheEnd, OnlySilenceRunsOutTheDeadlineAndItSpansTheWholePrintout)
     system->trickles = 40;
     system->trickleEvery = 150;
     std::vector<PrintOutcome> outcomes;
-    printing.print(nullptr, printoutNamed("values"), [&](PrintOutcome o) { outcomes.push_back(o); });
+    printing.print(nullptr, printoutNamed("values"), [&](PrintOutcome o, QWidget*) { outcomes.push_back(o); });
     finishPrinting(printing);
     EXPECT_EQ(outcomes, std::vector<PrintOutcome>{PrintOutcome::Printed});
     // One deadline for the look-up and the sending: a slow look-up leaves the sending less time.

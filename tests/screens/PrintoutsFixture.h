@@ -36,4 +36,13 @@ inline QString pdfText(const QString& file)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The lines of a PDF in the order they were drawn.
+inline QString pdfRawText(const QString& file)
+{
+    QProcess p;
+    p.start("pdftotext", {"-raw", file, "-"});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput()).replace('\f', '\n');
+}
+
 } // namespace tessaly::testing

@@ -1,6 +1,5 @@
 #include "RecordingPrinter.h"
 
-#include <QWidget>
 
 namespace tessaly::testing {
 namespace {
@@ -17,9 +16,12 @@ public:
             record(QStringLiteral("sector:%1 %2,%3,%4 %5 %6").arg(fill).arg(x).arg(y).arg(r).arg(start).arg(end))
             && sectorsOk_;
     }
-    bool PrintScreen(QWidget& client) override
+    bool PrintScreen(const QPicture& client) override
     {
-        return record(QStringLiteral("screen:") + client.window()->objectName());
+        if (!record(QStringLiteral("screen")))
+            return false;
+        printer_.documents[document_].screens.push_back(client);
+        return true;
     }
     bool PrintPicture(const QString& resource) override { return record(QStringLiteral("picture:") + resource); }
     bool EndDoc() override
@@ -49,7 +51,7 @@ private:
 
 std::unique_ptr<PrinterPage> RecordingPrinter::StartDoc(const QString& title)
 {
-    documents.push_back({title, {}, false});
+    documents.push_back({title, {}, false, {}});
     return std::make_unique<RecordingPage>(*this, documents.size() - 1);
 }
 

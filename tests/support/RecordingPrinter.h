@@ -2,6 +2,7 @@
 
 #include "Printer.h"
 
+#include <QPicture>
 #include <QStringList>
 
 #include <optional>
@@ -15,8 +16,9 @@ class RecordingPrinter final : public Printer {
 public:
     struct Document {
         QString title;
-        QStringList operations; // "line:<text>", "bold:on", "sector:<colour> <start> <end>", "screen:<name>", ...
+        QStringList operations; // "line:<text>", "bold:on", "sector:<colour> <start> <end>", "screen", ...
         bool ended = false;
+        std::vector<QPicture> screens; // the image of each "screen"
     };
 
     std::unique_ptr<PrinterPage> StartDoc(const QString& title) override;

@@ -21,7 +21,7 @@ CHOOSER = (7470, 5280)
 
 
 def jobs():
-    return sorted(glob.glob(os.path.join(JOBS, "job-*")), key=lambda f: int(re.search(r"job-(\d+)", f).group(1)))
+    return sorted(glob.glob(os.path.join(JOBS, "job-*.pdf")), key=lambda f: int(re.search(r"job-(\d+)", f).group(1)))
 
 
 def document(job):

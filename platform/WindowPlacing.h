@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPoint>
+#include <Qt>
+
+#include <optional>
+
+namespace tessaly {
+
+// The flags that give a window a fixed frame of the window system's own without a title bar
+// or window buttons, as far as the window system draws such a frame at all.
+Qt::WindowFlags untitledFixedFrame();
+
+// Where the window system puts a new window that names no place of its own, in Qt's
+// coordinates, where the program has to ask for it; nothing where the window system places
+// such a window itself.
+std::optional<QPoint> systemDefaultPosition();
+
+} // namespace tessaly
