@@ -57,8 +57,11 @@ ScreenWindow::ScreenWindow(ScreenId id, Shell& shell)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (info.frame != FrameKind::Sizable)
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
-    if (info.frame == FrameKind::NoTitle)
-        setWindowFlags(windowFlags() | untitledFixedFrame());
+    if (info.frame == FrameKind::NoTitle) {
+        constexpr Qt::WindowFlags titleBar = Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+        setWindowFlags((windowFlags() & ~titleBar) | untitledFixedFrame());
+    }
 }
 
 void ScreenWindow::addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuItem> items, const char* exitName)
