@@ -82,6 +82,9 @@ def main(qt_source, qt_prefix, out):
     entries = []
 
     def copy(source, name):
+        # Windows opens a text by its ending: every file here is a .txt.
+        if not name.endswith(".txt"):
+            name += ".txt"
         shutil.copyfile(source, os.path.join(out, name))
         return name
 

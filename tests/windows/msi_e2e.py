@@ -138,6 +138,11 @@ def main(source, version):
         properties = dict(line.split("\t", 1) for line in tool("msiinfo", "export", msi, "Property").splitlines()[3:])
         icons = [line.split("\t", 1)[0] for line in tool("msiinfo", "export", msi, "Icon").splitlines()[3:]]
         check(properties.get("ARPPRODUCTICON") in icons, f"ARPPRODUCTICON {properties.get('ARPPRODUCTICON')} of {icons}")
+        check(all(icon.endswith(".ico") for icon in icons), f"icons {icons}: an icon file, not the program again")
+        # The program is in the package once, compressed as in the zip: the package is hardly larger.
+        zipped = os.path.getsize(os.path.join(source, "dist", "tessaly-windows-x86_64.zip"))
+        check(os.path.getsize(msi) <= zipped + 2 * 1024 * 1024,
+              f"the installer is {os.path.getsize(msi)} bytes, the zip {zipped}")
         installed_splash(prefix)
 
     def silent_removal_leaves_nothing(_):
