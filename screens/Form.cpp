@@ -89,10 +89,13 @@ private:
     PictureFit fit_;
 };
 
+// A line across or down, as wide as its box is thick and as long, its square ends included:
+// the box is filled, so that at any scale the line covers the whole device pixels its box does.
+// (A pen down its middle would leave a line of one pixel at 125 % half outside its box, and
+// cut off.)
 class Line final : public QWidget {
 public:
-    Line(QLine line, const QColor& color, int width, QWidget* parent)
-        : QWidget(parent), line_(line), color_(color), width_(width)
+    Line(const QColor& color, QWidget* parent) : QWidget(parent), color_(color)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -101,14 +104,11 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::SquareCap));
-        painter.drawLine(line_);
+        painter.fillRect(rect(), color_);
     }
 
 private:
-    QLine line_;
     QColor color_;
-    int width_;
 };
 
 // What a screen reader calls each picture.
@@ -303,8 +303,8 @@ QWidget* Form::line(QAnyStringView name, int x1, int y1, int x2, int y2, const Q
 {
     const QPoint a(unitsToPixels(x1), unitsToPixels(y1));
     const QPoint b(unitsToPixels(x2), unitsToPixels(y2));
-    const QRect box = QRect(a, b).normalized().adjusted(-width / 2, -width / 2, width - width / 2, width - width / 2);
-    auto* l = new Line(QLine(a - box.topLeft(), b - box.topLeft()), color, width, parentOr(in));
+    const QRect box = QRect(a, b).normalized().adjusted(-width / 2, -width / 2, (width - 1) / 2, (width - 1) / 2);
+    auto* l = new Line(color, parentOr(in));
     l->setObjectName(name);
     markDecoration(l);
     l->setGeometry(box);

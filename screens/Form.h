@@ -103,7 +103,7 @@ public:
     QWidget* picture(QAnyStringView name, Picture picture, Place at, PictureFit fit = PictureFit::NaturalSize,
                      QWidget* in = nullptr);
     CircleShape* circle(QAnyStringView name, Place at, const QColor& fill, QWidget* in = nullptr);
-    // A straight line between two points, in layout units.
+    // A line across or down between two points, in layout units, `width` pixels thick.
     QWidget* line(QAnyStringView name, int x1, int y1, int x2, int y2, const QColor& color = Qt::black, int width = 1,
                   QWidget* in = nullptr);
     QLineEdit* textField(QAnyStringView name, const QString& text, Place at, const Look& look = {},

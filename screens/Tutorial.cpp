@@ -304,11 +304,19 @@ void TutorialPage::buildColourPage(const ColourPage& page)
     std::vector<std::pair<QLabel*, QLabel*>> rows;
     for (int i = 0; i < std::ssize(page.words); ++i) {
         const Trait& trait = page.words[static_cast<std::size_t>(i)];
-        rows.emplace_back(
-            f.label(member("Label4", i), trait.word, pixels(page.wordLeft, page.firstRowTop, trait.width, kMinRowGap),
-                    times(9.75, page.text, true)),
-            f.label(member("Label5", i), sentences.value(i),
-                    pixels(page.sentenceLeft, page.firstRowTop, 584 - page.sentenceLeft, kMinRowGap), times(9.75)));
+        QLabel* word = f.label(member("Label4", i), trait.word,
+                               pixels(page.wordLeft, page.firstRowTop, trait.width, kMinRowGap), times(9.75, page.text, true));
+        // A word a little longer than its place ("Contemplative", "Accommodating" in some faces)
+        // takes of the empty room before its sentence rather than lose its last letter; words
+        // that wrap onto a second line keep their place.
+        int wanted = 0;
+        for (const QString& part : trait.word.split(u' '))
+            wanted = std::max(wanted, word->fontMetrics().boundingRect(part).right() + 1);
+        if (wanted > word->width())
+            word->resize(std::min(wanted, page.sentenceLeft - page.wordLeft), word->height());
+        rows.emplace_back(word, f.label(member("Label5", i), sentences.value(i),
+                                        pixels(page.sentenceLeft, page.firstRowTop, 584 - page.sentenceLeft, kMinRowGap),
+                                        times(9.75)));
     }
     const auto needed = [](const std::pair<QLabel*, QLabel*>& row) {
         return std::max(row.first->heightForWidth(row.first->width()), row.second->heightForWidth(row.second->width()));

@@ -112,3 +112,46 @@ TEST_F(Shapes, EveryWindowShowsItsWholeClientAreaWhereTheScreenHasRoom)
         EXPECT_FALSE(viewport->horizontalScrollBar()->isVisible());
     }
 }
+
+TEST_F(Shapes, EveryLineIsDrawnWholeWhereNothingLiesOverIt)
+{
+    const QRegularExpression lineName(QStringLiteral("^Line\\d+(_\\d+)?$"));
+    for (const auto& info : allScreens()) {
+        QWidget* client = screen(info.id)->findChild<QWidget*>(QStringLiteral("client"));
+        if (!client)
+            continue;
+        SCOPED_TRACE(info.name.data());
+        arriveAt(info.id);
+        // The window as it is shown: below a menu bar, the client area may start part of the
+        // way into a screen pixel.
+        QWidget* window = screen(info.id);
+        const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = image.devicePixelRatio();
+        const QRect shown(client->mapTo(window, QPoint(0, 0)), client->size());
+        for (QWidget* line : client->findChildren<QWidget*>(lineName)) {
+            SCOPED_TRACE(line->objectName().toStdString());
+            const QRect box(line->mapTo(window, QPoint(0, 0)), line->size());
+            const bool across = box.width() > box.height();
+            const int length = across ? box.width() : box.height();
+            int missing = 0;
+            for (int along = 1; along < length - 1; ++along) {
+                // A cross-section of the line, one of Qt's pixels long.
+                const QRect section = across ? QRect(box.left() + along, box.top(), 1, box.height())
+                                             : QRect(box.left(), box.top() + along, box.width(), 1);
+                QWidget* parent = line->parentWidget();
+                // Beyond the client area, or where a control lies over it, nothing of it shows.
+                if (!shown.contains(section.center())
+                    || parent->childAt(parent->mapFrom(window, section.center())))
+                    continue;
+                const QRect pixels = onDevice(section, ratio) & image.rect();
+                bool inked = false;
+                for (int y = pixels.top(); y <= pixels.bottom() && !inked; ++y) {
+                    for (int x = pixels.left(); x <= pixels.right() && !inked; ++x)
+                        inked = qGray(image.pixel(x, y)) < 160;
+                }
+                missing += inked ? 0 : 1;
+            }
+            EXPECT_EQ(missing, 0) << "of " << length << " along " << text(box);
+        }
+    }
+}
