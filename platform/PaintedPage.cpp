@@ -9,13 +9,55 @@
 #include <QPicture>
 
 #include <algorithm>
-#include <cmath>
 
 namespace tessaly {
 namespace {
 
-constexpr qreal kTextPoints = 10;
-constexpr qreal kSmallestPoints = 7;
+// A line printout on a QPainter's device.
+class PainterLines final : public LineSurface {
+public:
+    PainterLines(QPainter& painter, QPaintDevice& device, const std::function<bool()>& newPage)
+        : painter_(painter), device_(device), newPage_(newPage)
+    {
+    }
+
+    QSizeF area() const override { return painter_.viewport().size(); }
+    qreal pitch() override { return QFontMetricsF(PaintedPage::textFont(), &device_).lineSpacing(); }
+    qreal widthOf(const QString& text, bool bold, qreal points) override
+    {
+        return QFontMetricsF(font(bold, points), &device_).horizontalAdvance(text);
+    }
+    QString elided(const QString& text, bool bold, qreal points, qreal width) override
+    {
+        return QFontMetricsF(font(bold, points), &device_).elidedText(text, Qt::ElideRight, width);
+    }
+    bool drawLine(qreal top, const QString& text, bool bold, qreal points) override
+    {
+        const QFont face = font(bold, points);
+        painter_.setFont(face);
+        painter_.drawText(QPointF(0, top + QFontMetricsF(face, &device_).ascent()), text);
+        return true;
+    }
+    bool fillSector(const LineDocument::Sector& s) override
+    {
+        PainterSurface(painter_).FillSector(s.centreX, s.centreY, s.radius, s.startAngle, s.endAngle, s.fill);
+        return true;
+    }
+    bool newPage() override { return newPage_(); }
+
+private:
+    static QFont font(bool bold, qreal points)
+    {
+        QFont face = PaintedPage::textFont();
+        face.setPointSizeF(points);
+        face.setBold(bold);
+        return face;
+    }
+
+    QPainter& painter_;
+    QPaintDevice& device_;
+    const std::function<bool()>& newPage_;
+};
 
 } // namespace
 
@@ -39,39 +81,15 @@ PaintedPage::PaintedPage(QPainter& painter, QPagedPaintDevice& device, std::func
 QFont PaintedPage::textFont()
 {
     QFont font(QStringLiteral("Courier New"));
-    font.setPointSizeF(kTextPoints);
+    font.setPointSizeF(10);
     return font;
-}
-
-qreal PaintedPage::textPoints(qreal width) const
-{
-    auto widest = [&](qreal points) {
-        QFont regular = textFont();
-        regular.setPointSizeF(points);
-        QFont heavy = regular;
-        heavy.setBold(true);
-        const QFontMetricsF metrics[] = {QFontMetricsF(regular, &device_), QFontMetricsF(heavy, &device_)};
-        qreal most = 0;
-        for (const Line& line : lines_)
-            most = std::max(most, metrics[line.bold ? 1 : 0].horizontalAdvance(line.text));
-        return most;
-    };
-    const qreal atText = widest(kTextPoints);
-    if (atText <= width)
-        return kTextPoints;
-    // A fixed-pitch face grows in proportion to its size; the printer's rounding of each size to
-    // its own pixels is why the size found is tried, and made smaller by tenths where it must.
-    qreal points = std::floor(kTextPoints * width / atText * 10) / 10;
-    while (points > kSmallestPoints && widest(points) > width)
-        points -= 0.1;
-    return std::max(points, kSmallestPoints);
 }
 
 bool PaintedPage::PrintLine(const QString& text)
 {
     if (!ok_)
         return false;
-    lines_.push_back({text, bold_});
+    document_.lines.push_back({text, bold_});
     return true;
 }
 
@@ -86,43 +104,7 @@ bool PaintedPage::SetBold(bool bold)
 void PaintedPage::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
 {
     if (ok_)
-        sectors_.push_back({centreX, centreY, radius, startAngle, endAngle, fill, std::ssize(lines_)});
-}
-
-bool PaintedPage::layOut()
-{
-    const qreal width = painter_.viewport().width();
-    const qreal height = painter_.viewport().height();
-    QFont font = textFont();
-    font.setPointSizeF(textPoints(width));
-    // The lines stand where they stand at the printer's 10 points.
-    const qreal pitch = QFontMetricsF(textFont(), &device_).lineSpacing();
-    qreal y = 0;
-    std::size_t sector = 0;
-    auto drawSectorsBefore = [&](qsizetype line) {
-        for (; sector < sectors_.size() && sectors_[sector].afterLines <= line; ++sector) {
-            const Sector& s = sectors_[sector];
-            PainterSurface(painter_).FillSector(s.centreX, s.centreY, s.radius, s.startAngle, s.endAngle, s.fill);
-        }
-    };
-    for (qsizetype i = 0; i < std::ssize(lines_); ++i) {
-        if (y + pitch > height && y > 0) {
-            drawSectorsBefore(i);
-            if (!newPage_())
-                return false;
-            y = 0;
-        }
-        font.setBold(lines_[i].bold);
-        painter_.setFont(font);
-        const QFontMetricsF metrics(font, &device_);
-        const QString& text = lines_[i].text;
-        painter_.drawText(QPointF(0, y + metrics.ascent()),
-                          metrics.horizontalAdvance(text) <= width ? text
-                                                                   : metrics.elidedText(text, Qt::ElideRight, width));
-        y += pitch;
-    }
-    drawSectorsBefore(std::ssize(lines_));
-    return true;
+        document_.sectors.push_back({centreX, centreY, radius, startAngle, endAngle, fill, document_.lines.size()});
 }
 
 bool PaintedPage::PrintScreen(const QPicture& client)
@@ -176,7 +158,8 @@ bool PaintedPage::EndDoc()
     if (!ok_)
         return false;
     ok_ = false;
-    return layOut() && end_();
+    PainterLines surface(painter_, device_, newPage_);
+    return layOut(document_, surface) && end_();
 }
 
 } // namespace tessaly

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "LineDocument.h"
 #include "Printer.h"
 
 #include <QPainter>
 
 #include <functional>
-#include <vector>
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -17,12 +17,8 @@ namespace tessaly {
 // destination; what a new page and ending the document mean is the owner's (`newPage` when a
 // page is full, `end` called by EndDoc).
 //
-// Screens and pictures are drawn as they come. Lines of text are never broken: they are laid
-// out once the document is whole, all in one size, the printer's 10 points where the widest
-// fits the printable width, otherwise the size at which it does, but no smaller than 7 points;
-// a line still too wide is cut at the edge with an ellipsis. The lines keep the places they
-// have at 10 points whatever their size, so that what is drawn beside them (the chart above the
-// values) stays clear of them.
+// Screens and pictures are drawn as they come; lines and the chart are laid out once the
+// document is whole (LineDocument), so that all its lines take one size.
 class PaintedPage final : public PrinterPage {
 public:
     // Draws on `painter`, already active on `device`, from the top of the current page.
@@ -42,31 +38,13 @@ public:
     static QFont textFont();
 
 private:
-    struct Line {
-        QString text;
-        bool bold;
-    };
-    struct Sector {
-        int centreX, centreY, radius;
-        float startAngle, endAngle;
-        ColorRef fill;
-        qsizetype afterLines; // the sector belongs to the page of the line printed next
-    };
-
-    // The size the lines are printed in: the largest, up to 10 points, at which the widest of
-    // them fits `width` device pixels, and never below 7 points.
-    qreal textPoints(qreal width) const;
-    // Draws the lines and sectors gathered, page after page.
-    bool layOut();
-
     QPainter& painter_;
     QPaintDevice& device_;
     std::function<bool()> newPage_;
     std::function<bool()> end_;
     bool ok_;
     bool bold_ = false;
-    std::vector<Line> lines_;
-    std::vector<Sector> sectors_;
+    LineDocument document_;
 };
 
 } // namespace tessaly

@@ -24,6 +24,8 @@ struct Destination {
     QPageLayout page;
     // The name a job asks for that paper by, where the print system takes one.
     QString media;
+    // The printer's dots per inch, where the print system says; 0 where not.
+    int resolution = 0;
 };
 
 // How long a printout may wait on a print system that has gone silent. Every sign of life

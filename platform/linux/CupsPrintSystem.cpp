@@ -317,10 +317,10 @@ Destination CupsPrintSystem::findDefault(const Deadline& deadline)
     if (!destination) {
         // libcups says "not found" for a scheduler that failed to answer too.
         if (connection.gaveUp() || c.lastError() != IPP_STATUS_ERROR_NOT_FOUND)
-            return {Destination::Kind::Unanswered, {}, {}, {}};
+            return {Destination::Kind::Unanswered, {}, {}, {}, 0};
         return {};
     }
-    Destination found{Destination::Kind::Printer, QString::fromUtf8(destination->name), {}, {}};
+    Destination found{Destination::Kind::Printer, QString::fromUtf8(destination->name), {}, {}, 0};
     if (const auto paper = mediaOf(connection, destination)) {
         found.page = pageOf(*paper);
         found.media = QString::fromStdString(paper->name);

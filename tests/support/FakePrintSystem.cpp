@@ -54,12 +54,12 @@ Destination FakePrintSystem::findDefault(const Deadline& deadline)
 {
     lookUpDeadline = &deadline;
     if (!waitIfHeld(deadline, false))
-        return {Destination::Kind::Unanswered, {}, {}, {}};
+        return {Destination::Kind::Unanswered, {}, {}, {}, 0};
     ++lookUps;
     const Destination::Kind found = kind;
     if (found != Destination::Kind::Printer)
-        return {found, {}, {}, {}};
-    return {found, QStringLiteral("Recorder"), QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}), {}};
+        return {found, {}, {}, {}, 0};
+    return {found, QStringLiteral("Recorder"), QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}), {}, 0};
 }
 
 std::unique_ptr<PrintJob> FakePrintSystem::jobFor(const Destination&) { return std::make_unique<RecordingJob>(*this); }

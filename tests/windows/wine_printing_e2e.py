@@ -1,6 +1,8 @@
-"""Printing from tessaly.exe under Wine, for real: the program hands each page, drawn as a
-picture, to Wine's spooler, whose PostScript driver sends it to the default printer of a
-private CUPS server (tests/e2e/private_cups.sh), a queue that keeps every job as a file.
+"""Printing from tessaly.exe under Wine, for real: the program draws each page on the printer's
+device context, the line printouts as text and shapes and the rest as pictures, and Wine's
+spooler, whose PostScript driver sends it to the default printer of a private CUPS server
+(tests/e2e/private_cups.sh), a queue that keeps every job as a file. The words of a job are read
+back with ghostscript's ps2pdf and poppler's pdftotext, as from a PDF printer.
 
     private_cups.sh python3 wine_printing_e2e.py TESSALY_EXE
 """
@@ -9,12 +11,15 @@ import base64
 import glob
 import os
 import re
+import shutil
 import signal
 import subprocess
+import tempfile
 
-from scaffold import tool
-from wine_e2e import (DESCRIPTION, INTRO, INTRO_SIZE, STEP, TITLE, answer_yes, check, click_control, keys, leave_splash,
-                      px, run, screen_of, screenshot, wait_until, windows, xdo)
+from scaffold import artifacts, tool
+from wine_e2e import (DESCRIPTION, GRAPH, INTRO, INTRO_SIZE, PART_ONE, PART_TWO, QUIZ, STEP, STRENGTH, TITLE,
+                      answer_yes, check, click_control, keys, leave_splash, mark_boxes, px, run, screen_of, screenshot,
+                      wait_until, windows, xdo)
 
 JOBS = os.environ.get("PRINTED_JOBS", "")
 CHOOSER = (7470, 5280)
@@ -62,14 +67,79 @@ def print_text(description):
     click_control(description, DESCRIPTION, *[u * 15 for u in (224, 336, 49, 33)])
 
 
-def each_print_text_is_a_job_of_its_own(program):
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def as_pdf(job, folder):
+    """The job, a PostScript document, as the PDF a PDF printer would make of it; a copy is kept
+    among the artefacts, to be looked at."""
+    pdf = os.path.join(folder, os.path.basename(job) + ".converted.pdf")
+    tool("ps2pdf", job, pdf)
+    os.makedirs(artifacts(), exist_ok=True)
+    shutil.copy(pdf, os.path.join(artifacts(), f"{title_of(job)}.pdf".replace("/", "-")))
+    return pdf
+
+
+def printed_words(job):
+    with tempfile.TemporaryDirectory() as folder:
+        return tool("pdftotext", "-raw", as_pdf(job, folder), "-").split()
+
+
+def each_print_text_is_a_job_of_its_own_in_words(program):
     description = red_blue()
     before = len(jobs())
     print_text(description)
     print_text(description)
+    with open(os.path.join(HERE, "..", "..", "content", "descriptions", "redblue.print.txt"), encoding="utf-8") as f:
+        expected = f.read().split()
     for job in new_jobs(before, 2):
         check(document(job).startswith("%!PS"), f"{job} is not PostScript")
         check(title_of(job) == "Red/Blue - The Directing Relater", f"{job} is titled {title_of(job)!r}")
+        # Printed as text: every word, in order, read back from the job.
+        words = printed_words(job)
+        check(words == expected, f"{job} reads {' '.join(words)[:400]}")
+
+
+def the_values_printout_is_text_with_the_chart_in_its_proportions(program):
+    step1 = leave_splash()
+    click_control(step1, STEP, *[u * 15 for u in (16, 416, 89, 41)])  # Jump to Tessaly
+    intro = screen_of(INTRO, INTRO_SIZE)
+    click_control(intro, INTRO_SIZE, 7560, 5640, 1815, 855)  # START the Tessaly
+    name = wait_until("the name entry", lambda: next(
+        (w for w in windows() if w.title == TITLE and w.height < 250), None))
+    keys(name, "A", "n", "n", "Return")
+    quiz = screen_of(TITLE, QUIZ)
+    mark_boxes(quiz, PART_ONE)
+    click_control(quiz, QUIZ, 8640, 7200, 1215, 615)  # Next to Part II
+    part_two = wait_until("Part II", lambda: next(
+        (w for w in windows() if w.title == TITLE and w.wid != quiz.wid and abs(w.width - px(QUIZ[0])) <= 1), None))
+    mark_boxes(part_two, PART_TWO)
+    click_control(part_two, QUIZ, 8640, 7200, 1215, 615)  # Next to Strength Circle
+    strength = screen_of(STRENGTH, GRAPH)
+    before = len(jobs())
+    click_control(strength, GRAPH, 5280, 5880, 1455, 735)  # Print your Values
+    (job,) = new_jobs(before, 1)
+    words = printed_words(job)
+    expected = "START to Understand Ann Your Red Value is: 20 Your Yellow Value is: 27 " \
+               "Your Blue Value is: 3 Your Green Value is: 16".split()
+    check(words == expected, f"the values printout reads {' '.join(words)}")
+    # The chart's sectors, filled shapes on the page: each colour's share of the circle is its
+    # value's share of the four, 20, 27, 3 and 16.
+    with tempfile.TemporaryDirectory() as folder:
+        tool("pdftoppm", "-r", "100", "-f", "1", "-l", "1", "-png", as_pdf(job, folder), os.path.join(folder, "page"))
+        tool("convert", os.path.join(folder, "page-1.png"), "-depth", "8", os.path.join(folder, "page.rgb"))
+        with open(os.path.join(folder, "page.rgb"), "rb") as f:
+            rgb = f.read()
+    counts = {colour: 0 for colour in ((255, 0, 0), (255, 255, 0), (0, 0, 255), (0, 255, 0))}
+    for i in range(0, len(rgb) - 2, 3):
+        pixel = (rgb[i], rgb[i + 1], rgb[i + 2])
+        if pixel in counts:
+            counts[pixel] += 1
+    total = sum(counts.values())
+    shares = [count / total for count in counts.values()] if total else []
+    expected_shares = [value / 66 for value in (20, 27, 3, 16)]
+    check(total > 10000 and all(abs(a - b) < 0.02 for a, b in zip(shares, expected_shares)),
+          f"the chart's colours in the shares {shares} of {total} pixels, not {expected_shares}")
 
 
 def run_length_decoded(data):
@@ -211,7 +281,8 @@ without_a_printer_the_paper_version_goes_into_the_chosen_pdf.before = remove_the
 if __name__ == "__main__":
     if not JOBS:
         raise SystemExit("run under tests/e2e/private_cups.sh")
-    run([each_print_text_is_a_job_of_its_own, the_paper_sheets_reach_the_printer_whole,
+    run([each_print_text_is_a_job_of_its_own_in_words, the_values_printout_is_text_with_the_chart_in_its_proportions,
+         the_paper_sheets_reach_the_printer_whole,
          a_queue_that_refuses_jobs_is_reported, a_printer_removed_after_the_first_print_is_reported,
          without_a_printer_the_paper_version_goes_into_the_chosen_pdf,
          exit_ends_the_program_while_a_silent_print_system_holds_a_printout])
