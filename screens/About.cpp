@@ -8,9 +8,11 @@
 #include "ScreenId.h"
 #include "Shell.h"
 #include "SystemInfo.h"
+#include "WindowPlacing.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace tessaly {
 
@@ -42,7 +44,12 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
 void AboutBox::showEvent(QShowEvent* event)
 {
     // A dialog would centre itself over its parent and ask the window system for that place.
-    // The box asks for no place at all, so it opens where the window system puts new windows.
+    // The box asks for no place at all, so it opens where the window system puts new windows;
+    // where the program must ask for that place itself (Qt would centre it on Windows), it does.
+    if (!event->spontaneous()) {
+        if (const auto at = systemDefaultPosition())
+            move(*at);
+    }
     QWidget::showEvent(event);
 }
 

@@ -203,8 +203,6 @@ void ScreenWindow::place()
         setGeometry(QRect(inside({unitsToPixels(2145), unitsToPixels(1770) - menuHeight}), size));
         break;
     case Placement::SystemDefault:
-        if (const auto at = systemDefaultPosition())
-            move(*at);
         break;
     }
 }

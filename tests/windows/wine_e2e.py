@@ -28,6 +28,7 @@ RED, YELLOW, BLUE, GREEN, WHITE = (255, 0, 0), (255, 255, 0), (0, 0, 255), (0, 2
 
 # Client areas in layout units, as the screen catalogue gives them.
 SPLASH = (7575, 5355)
+ABOUT = "About Corvane Tessaly"
 STEP = (8880, 7095)
 INTRO_SIZE = (9765, 7095)
 QUIZ = (10515, 7980)
@@ -204,6 +205,23 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
     wait_until("the description to go", lambda: all(w.title != TITLE for w in windows()))
 
 
+def the_about_box_opens_where_windows_puts_a_new_window(program):
+    step1 = leave_splash()
+    # About stands on the menu bar after Edit and Exit.
+    keys(step1, "alt", "Right", "Right", "Return")
+    about = wait_until("the About box", lambda: next((w for w in windows() if w.title == ABOUT), None))
+    screenshot("about")
+    # Qt centres a window that names no place; Windows puts one made with CW_USEDEFAULT at its
+    # next place from the top left (under Wine, the top left itself).
+    screen_centre = (1280 // 2, 1024 // 2)
+    centre = (about.x + about.width // 2, about.y + about.height // 2)
+    check(abs(centre[0] - screen_centre[0]) > 50 and abs(centre[1] - screen_centre[1]) > 50,
+          f"the About box stands at {about.x},{about.y}, centred")
+    check(about.x < screen_centre[0] // 2 and about.y < screen_centre[1] // 2,
+          f"the About box stands at {about.x},{about.y}, not where Windows begins")
+    keys(about, "Return")
+
+
 def exit_ends_the_program(program):
     step1 = leave_splash()
     # Exit stands on the menu bar right after the Edit menu.
@@ -220,4 +238,4 @@ def run(steps):
 
 if __name__ == "__main__":
     run([the_splash_appears, the_worked_example_reaches_the_strength_circle_and_its_description,
-         exit_ends_the_program])
+         the_about_box_opens_where_windows_puts_a_new_window, exit_ends_the_program])
