@@ -10,7 +10,9 @@
 #   make tsan     the unit, printing, screen and robustness tests on a ThreadSanitizer build in build-tsan/
 # and the performance figures:
 #   make bench    start-up against the floor program (instructions, wall time, memory) and
-#                 every screen change timed, on a Release build in build-bench/
+#                 every screen change timed, on a Release build in build-bench/; then the
+#                 Windows start-up under Wine against its floor, where the static Qt for
+#                 Windows is built (make windows builds it)
 # For Windows (not needed for the two above):
 #   make windows        dist/tessaly-windows-x86_64.zip, cross-built with a static Qt that the
 #                       first run builds and caches (35-45 minutes, once)
@@ -63,6 +65,7 @@ bench:
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	bench/run build-bench
+	@scripts/bench-windows
 
 windows:
 	scripts/build-windows

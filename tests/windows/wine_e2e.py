@@ -149,7 +149,9 @@ def the_splash_appears(program):
     screenshot("splash")
 
 
-def the_worked_example_reaches_the_strength_circle_and_its_description(program):
+def the_worked_example():
+    """From the splash screen through the name Ann and both parts of the questionnaire, marked
+    as in the worked example: the Strength Circle's window."""
     step1 = leave_splash()
     click_control(step1, STEP, *[u * 15 for u in (16, 416, 89, 41)])  # Jump to Tessaly
     intro = screen_of(INTRO, INTRO_SIZE)
@@ -166,8 +168,11 @@ def the_worked_example_reaches_the_strength_circle_and_its_description(program):
         (w for w in windows() if w.title == TITLE and w.wid != quiz.wid and abs(w.width - px(QUIZ[0])) <= 1), None))
     mark_boxes(part_two, PART_TWO)
     click_control(part_two, QUIZ, 8640, 7200, 1215, 615)  # Next to Strength Circle
+    return screen_of(STRENGTH, GRAPH)
 
-    strength = screen_of(STRENGTH, GRAPH)
+
+def the_worked_example_reaches_the_strength_circle_and_its_description(program):
+    strength = the_worked_example()
     x, y = strength.client(GRAPH)
     cx, cy = x + sp(32 + 140), y + sp(96 + 127)
     # Values 20, 27, 3, 16: Red to 1.90 rad, Yellow to 4.47, Blue to 4.76, Green to 2 pi.

@@ -17,9 +17,8 @@ import subprocess
 import tempfile
 
 from scaffold import artifacts, tool
-from wine_e2e import (DESCRIPTION, GRAPH, INTRO, INTRO_SIZE, PART_ONE, PART_TWO, QUIZ, STEP, STRENGTH, TITLE,
-                      answer_yes, check, click_control, keys, leave_splash, mark_boxes, px, run, screen_of, screenshot,
-                      wait_until, windows, xdo)
+from wine_e2e import (DESCRIPTION, GRAPH, INTRO, INTRO_SIZE, STEP, TITLE, answer_yes, check, click_control, keys,
+                      leave_splash, px, run, screen_of, screenshot, the_worked_example, wait_until, windows, xdo)
 
 JOBS = os.environ.get("PRINTED_JOBS", "")
 CHOOSER = (7470, 5280)
@@ -101,21 +100,7 @@ def each_print_text_is_a_job_of_its_own_in_words(program):
 
 
 def the_values_printout_is_text_with_the_chart_in_its_proportions(program):
-    step1 = leave_splash()
-    click_control(step1, STEP, *[u * 15 for u in (16, 416, 89, 41)])  # Jump to Tessaly
-    intro = screen_of(INTRO, INTRO_SIZE)
-    click_control(intro, INTRO_SIZE, 7560, 5640, 1815, 855)  # START the Tessaly
-    name = wait_until("the name entry", lambda: next(
-        (w for w in windows() if w.title == TITLE and w.height < 250), None))
-    keys(name, "A", "n", "n", "Return")
-    quiz = screen_of(TITLE, QUIZ)
-    mark_boxes(quiz, PART_ONE)
-    click_control(quiz, QUIZ, 8640, 7200, 1215, 615)  # Next to Part II
-    part_two = wait_until("Part II", lambda: next(
-        (w for w in windows() if w.title == TITLE and w.wid != quiz.wid and abs(w.width - px(QUIZ[0])) <= 1), None))
-    mark_boxes(part_two, PART_TWO)
-    click_control(part_two, QUIZ, 8640, 7200, 1215, 615)  # Next to Strength Circle
-    strength = screen_of(STRENGTH, GRAPH)
+    strength = the_worked_example()
     before = len(jobs())
     click_control(strength, GRAPH, 5280, 5880, 1455, 735)  # Print your Values
     (job,) = new_jobs(before, 1)
