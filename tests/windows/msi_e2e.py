@@ -96,6 +96,30 @@ def link_target(path):
     return data[base:data.index(b"\0", base)].decode("latin-1")
 
 
+def icon_location(path):
+    """Where a shell link takes its icon from: its IconLocation string, or None."""
+    with open(path, "rb") as f:
+        data = f.read()
+    flags = struct.unpack_from("<I", data, 0x14)[0]
+    offset = 0x4C
+    if flags & 1:  # an ID list
+        offset += 2 + struct.unpack_from("<H", data, offset)[0]
+    if flags & 2:  # link information
+        offset += struct.unpack_from("<I", data, offset)[0]
+    unicode = flags & 0x80
+    # The strings that may come before the icon's: name, relative path, working folder, arguments.
+    for flag in (0x04, 0x08, 0x10, 0x20, 0x40):
+        if not flags & flag:
+            continue
+        count = struct.unpack_from("<H", data, offset)[0]
+        size = count * (2 if unicode else 1)
+        text = data[offset + 2:offset + 2 + size].decode("utf-16-le" if unicode else "latin-1").rstrip("\0")
+        offset += 2 + size
+        if flag == 0x40:
+            return text
+    return None
+
+
 def installed_splash(prefix):
     """The program the shortcut starts shows its splash screen."""
     target = link_target(prefix.shortcut())
@@ -138,6 +162,11 @@ def main(source, version):
         properties = dict(line.split("\t", 1) for line in tool("msiinfo", "export", msi, "Property").splitlines()[3:])
         icons = [line.split("\t", 1)[0] for line in tool("msiinfo", "export", msi, "Icon").splitlines()[3:]]
         check(properties.get("ARPPRODUCTICON") in icons, f"ARPPRODUCTICON {properties.get('ARPPRODUCTICON')} of {icons}")
+        # The shortcut shows the program's icon: the icon file the installer kept for it.
+        icon = icon_location(prefix.shortcut())
+        check(icon and icon.lower().endswith(".ico"), f"the shortcut's icon is {icon!r}")
+        kept = os.path.join(prefix.path, "drive_c", *icon[3:].split("\\"))
+        check(os.path.isfile(kept), f"the shortcut's icon {icon} is not there")
         check(all(icon.endswith(".ico") for icon in icons), f"icons {icons}: an icon file, not the program again")
         # The program is in the package once, compressed as in the zip: the package is hardly larger.
         zipped = os.path.getsize(os.path.join(source, "dist", "tessaly-windows-x86_64.zip"))
