@@ -252,12 +252,15 @@ std::optional<Paper> ppdDefaultPaper(std::string_view ppd)
 std::optional<Paper> queuePaper(const QueueFacts& facts,
                                 const std::function<std::optional<Paper>(std::string_view)>& sized)
 {
-    // A name that says no size the program knows tells nothing: the next source may.
+    // A name that says no size the program knows tells nothing: the next source may. A choice
+    // may name the paper among other media ("Letter,Tray2"); it is asked for as it was made.
     for (const std::string& name : {facts.chosen, facts.mediaDefault}) {
-        if (name.empty())
-            continue;
-        if (const auto size = sized(name))
-            return withMargins(*size, name, facts);
+        for (std::string_view rest = name; !rest.empty();) {
+            const auto comma = std::min(rest.find(','), rest.size());
+            if (const auto size = sized(rest.substr(0, comma)))
+                return withMargins(*size, name, facts);
+            rest.remove_prefix(std::min(comma + 1, rest.size()));
+        }
     }
     if (facts.collectionDefault && facts.collectionDefault->width > 0 && facts.collectionDefault->length > 0) {
         Paper paper = *facts.collectionDefault;

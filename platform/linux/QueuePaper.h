@@ -41,7 +41,8 @@ std::optional<Paper> ppdDefaultPaper(std::string_view ppd);
 // Everything a queue may say of its paper.
 struct QueueFacts {
     // The media a job gets unless it asks otherwise: the person's own choice for the queue, or
-    // failing that the one the queue hands out with its other defaults.
+    // failing that the one the queue hands out with its other defaults; it may list the paper
+    // with a tray or a kind of paper, separated by commas.
     std::string chosen;
     // The queue's default media by name; empty where it cannot name it.
     std::string mediaDefault;

@@ -94,6 +94,11 @@ TEST(QueuePaper, TheQueuesSourcesAreAskedInTurnAndTheFirstThatNamesASizeHolds)
     EXPECT_EQ(paper()->left, 500);
     EXPECT_EQ(paper()->bottom, 2000);
 
+    // A choice that names the paper among other media is read for its paper, and asked for whole.
+    facts.chosen = "Tray2,Letter";
+    EXPECT_EQ(paper()->width, kLetter.width);
+    EXPECT_EQ(paper()->name, "Tray2,Letter");
+
     // A choice no size can be read from says nothing; the queue's default name follows.
     facts.chosen = "Tray1";
     EXPECT_EQ(paper()->name, "iso_a4_210x297mm");
