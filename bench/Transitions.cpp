@@ -2,14 +2,11 @@
 // asks for it to the frame of the next screen reaching the server. The input is delivered
 // to the control as the window system's event would be; message and input boxes answer at
 // once (Yes, a name), so that only the program's own work is timed.
-#include "Accessibility.h"
 #include "Dialogs.h"
 #include "PathSystemInfoTool.h"
-#include "Pictures.h"
 #include "Program.h"
 #include "QtWindowStacking.h"
 #include "Screens.h"
-#include "Style.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -353,10 +350,7 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    tessaly::applyHouseFonts(app);
-    tessaly::installScreenAccessibility();
-    app.setWindowIcon(tessaly::pictureIcon(QStringLiteral(":/assets/tessaly-icon.png")));
-    app.setQuitOnLastWindowClosed(false);
+    tessaly::prepareApplication(app);
     tessaly::Bench bench;
     return bench.run() ? 0 : 1;
 }

@@ -1,9 +1,7 @@
-#include "Accessibility.h"
 #include "EndNow.h"
-#include "Pictures.h"
 #include "Program.h"
+#include "Screens.h"
 #include "Startup.h"
-#include "Style.h"
 #include "SystemParts.h"
 
 #include <QApplication>
@@ -18,11 +16,7 @@ int main(int argc, char* argv[])
     auto display = std::make_unique<tessaly::DisplayCheck>();
     QApplication app(argc, argv);
     display.reset();
-    tessaly::applyHouseFonts(app);
-    tessaly::installScreenAccessibility();
-    app.setWindowIcon(tessaly::pictureIcon(QStringLiteral(":/assets/tessaly-icon.png")));
-    // Only the Exit command ends the program.
-    app.setQuitOnLastWindowClosed(false);
+    tessaly::prepareApplication(app);
 
     const tessaly::SystemParts system = tessaly::makeSystemParts();
     tessaly::Program program(

@@ -1,15 +1,20 @@
 #include "Screens.h"
 
 #include "About.h"
+#include "Accessibility.h"
 #include "Chooser.h"
 #include "Description.h"
 #include "Intro.h"
+#include "Pictures.h"
 #include "PrintableColors.h"
 #include "Quiz.h"
 #include "Splash.h"
 #include "StrengthCircle.h"
+#include "Style.h"
 #include "Tutorial.h"
 #include "YourColors.h"
+
+#include <QApplication>
 
 namespace tessaly {
 
@@ -48,6 +53,14 @@ QWidget* createScreen(ScreenId id, Shell& shell)
     }
     // clang-format on
     return nullptr;
+}
+
+void prepareApplication(QApplication& app)
+{
+    applyHouseFonts(app);
+    installScreenAccessibility();
+    app.setWindowIcon(pictureIcon(QStringLiteral(":/assets/tessaly-icon.png")));
+    app.setQuitOnLastWindowClosed(false);
 }
 
 } // namespace tessaly

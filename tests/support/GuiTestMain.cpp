@@ -1,5 +1,4 @@
-#include "Accessibility.h"
-#include "Style.h"
+#include "Screens.h"
 
 #include <QApplication>
 
@@ -10,9 +9,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    tessaly::applyHouseFonts(app);
-    tessaly::installScreenAccessibility();
-    app.setQuitOnLastWindowClosed(false);
+    tessaly::prepareApplication(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
