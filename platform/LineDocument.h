@@ -24,6 +24,17 @@ struct LineDocument {
     };
     std::vector<Line> lines;
     std::vector<Sector> sectors;
+
+    // The printout as a page receives it: lines in the weight set last, sectors beside them.
+    void printLine(const QString& text) { lines.push_back({text, bold}); }
+    void setBold(bool on) { bold = on; }
+    void fillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
+    {
+        sectors.push_back({centreX, centreY, radius, startAngle, endAngle, fill, lines.size()});
+    }
+
+private:
+    bool bold = false;
 };
 
 // A page that a line printout is laid out on, in the device's own pixels from the top-left

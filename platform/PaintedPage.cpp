@@ -89,7 +89,7 @@ bool PaintedPage::PrintLine(const QString& text)
 {
     if (!ok_)
         return false;
-    document_.lines.push_back({text, bold_});
+    document_.printLine(text);
     return true;
 }
 
@@ -97,14 +97,14 @@ bool PaintedPage::SetBold(bool bold)
 {
     if (!ok_)
         return false;
-    bold_ = bold;
+    document_.setBold(bold);
     return true;
 }
 
 void PaintedPage::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
 {
     if (ok_)
-        document_.sectors.push_back({centreX, centreY, radius, startAngle, endAngle, fill, document_.lines.size()});
+        document_.fillSector(centreX, centreY, radius, startAngle, endAngle, fill);
 }
 
 bool PaintedPage::PrintScreen(const QPicture& client)

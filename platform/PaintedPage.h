@@ -43,7 +43,6 @@ private:
     std::function<bool()> newPage_;
     std::function<bool()> end_;
     bool ok_;
-    bool bold_ = false;
     LineDocument document_;
 };
 

@@ -121,18 +121,17 @@ public:
 
     bool PrintLine(const QString& text) override
     {
-        document_->lines.lines.push_back({text, bold_});
+        document_->lines.printLine(text);
         return true;
     }
     bool SetBold(bool bold) override
     {
-        bold_ = bold;
+        document_->lines.setBold(bold);
         return true;
     }
     void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill) override
     {
-        document_->lines.sectors.push_back(
-            {centreX, centreY, radius, startAngle, endAngle, fill, document_->lines.lines.size()});
+        document_->lines.fillSector(centreX, centreY, radius, startAngle, endAngle, fill);
     }
     bool PrintScreen(const QPicture& client) override { return pictures().PrintScreen(client); }
     bool PrintPicture(const QString& resource) override { return pictures().PrintPicture(resource); }
@@ -166,7 +165,6 @@ private:
     QPageLayout page_;
     int dpi_;
     std::function<void()> keep_;
-    bool bold_ = false;
     std::unique_ptr<PaintedPage> painted_;
 };
 
