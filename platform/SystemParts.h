@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Dialogs.h"
-#include "PrintSystem.h"
 #include "SystemInfo.h"
 #include "WindowStacking.h"
 
@@ -15,7 +14,6 @@ struct SystemParts {
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<WindowStacking> stacking;
     std::unique_ptr<SystemInfoTool> systemInfo;
-    std::shared_ptr<PrintSystem> printSystem;
 };
 
 // Needs the QApplication.

@@ -1,5 +1,6 @@
 #include "EndNow.h"
 #include "Program.h"
+#include "PrintSystem.h"
 #include "Screens.h"
 #include "Startup.h"
 #include "SystemParts.h"
@@ -20,7 +21,7 @@ int main(int argc, char* argv[])
 
     const tessaly::SystemParts system = tessaly::makeSystemParts();
     tessaly::Program program(
-        {*system.dialogs, *system.stacking, *system.systemInfo, system.printSystem, [] { tessaly::endNow(0); }},
+        {*system.dialogs, *system.stacking, *system.systemInfo, tessaly::makePrintSystem(), [] { tessaly::endNow(0); }},
         [] { QCoreApplication::quit(); });
     program.start();
     const int result = app.exec();

@@ -1,6 +1,5 @@
 #include "SystemParts.h"
 
-#include "CupsPrintSystem.h"
 #include "PathSystemInfoTool.h"
 #include "QtDialogs.h"
 #include "QtWindowStacking.h"
@@ -15,8 +14,7 @@ SystemParts makeSystemParts()
     // never chose to have. Pointed below a file, the settings can be neither read nor written:
     // the box keeps what it knows in memory for this run only.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null/tessaly"));
-    return {std::make_unique<QtDialogs>(), std::make_unique<QtWindowStacking>(), std::make_unique<PathSystemInfoTool>(),
-            std::make_shared<CupsPrintSystem>()};
+    return {std::make_unique<QtDialogs>(), std::make_unique<QtWindowStacking>(), std::make_unique<PathSystemInfoTool>()};
 }
 
 } // namespace tessaly

@@ -1,7 +1,6 @@
 #include "SystemParts.h"
 
 #include "QtDialogs.h"
-#include "WindowsPrintSystem.h"
 #include "WindowsSystemInfo.h"
 #include "WindowsWindowStacking.h"
 
@@ -10,7 +9,7 @@ namespace tessaly {
 SystemParts makeSystemParts()
 {
     return {std::make_unique<QtDialogs>(), std::make_unique<WindowsWindowStacking>(),
-            std::make_unique<WindowsSystemInfoTool>(), std::make_shared<WindowsPrintSystem>()};
+            std::make_unique<WindowsSystemInfoTool>()};
 }
 
 } // namespace tessaly

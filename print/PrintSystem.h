@@ -76,4 +76,8 @@ public:
     virtual std::unique_ptr<PrintJob> jobFor(const Destination& destination) = 0;
 };
 
+// The print system of the system the program was built for: linux/ and windows/ each make
+// their own.
+std::shared_ptr<PrintSystem> makePrintSystem();
+
 } // namespace tessaly
