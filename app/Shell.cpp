@@ -105,7 +105,7 @@ void Shell::finishPart(QuizScreen screen)
     const ScreenId current = screenOf(screen);
     if (const auto missing = findMissingChoice(session_.answers(), screen)) {
         dialogs_.inform(parentFor(current), kMissedQuestionBox,
-                        QString::fromStdString(missedQuestionMessage(*missing)));
+                        missedQuestionMessage(*missing));
         return;
     }
     const ColorValues partRaw = scorePart(session_.answers(), screen);

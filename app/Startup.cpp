@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "Product.h"
+#include "WindowSystem.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -10,7 +11,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
 
 namespace tessaly {
@@ -52,42 +52,6 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     return std::nullopt;
 }
 
-bool wantsXWayland(std::string_view waylandDisplay, std::string_view x11Display, std::string_view chosenPlatform,
-                   bool platformOnCommandLine)
-{
-    return !waylandDisplay.empty() && !x11Display.empty() && chosenPlatform.empty() && !platformOnCommandLine;
-}
-
-void preferXWayland(int argc, char* argv[])
-{
-    bool platformOnCommandLine = false;
-    for (int i = 1; i < argc; ++i)
-        platformOnCommandLine = platformOnCommandLine || std::strcmp(argv[i], "-platform") == 0;
-    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-    const QByteArray x11 = qgetenv("DISPLAY");
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (wantsXWayland(wayland.toStdString(), x11.toStdString(), platform.toStdString(), platformOnCommandLine))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-}
-
-std::string displayInWords(std::string_view platform, std::string_view waylandDisplay, std::string_view x11Display)
-{
-    // Built by appending: GCC 12 warns wrongly about a literal added to a temporary string.
-    const auto named = [](std::string_view kind, std::string_view variable, std::string_view name) {
-        std::string words(kind);
-        if (name.empty())
-            words.append(" (").append(variable).append(" is not set)");
-        else
-            words.append(" \"").append(name).append("\"");
-        return words;
-    };
-    if (platform.starts_with("wayland"))
-        return named("Wayland display", "WAYLAND_DISPLAY", waylandDisplay);
-    if (platform.empty() || platform.starts_with("xcb"))
-        return named("X11 display", "DISPLAY", x11Display);
-    return named("display of the platform", "QT_QPA_PLATFORM", platform);
-}
-
 namespace {
 
 // A message with its context; the context's strings point into the code that logged, which
@@ -112,9 +76,7 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QStri
         held.append({type, context.file, context.line, context.function, context.category, text});
         return;
     }
-    const std::string display =
-        displayInWords(qgetenv("QT_QPA_PLATFORM").toStdString(), qgetenv("WAYLAND_DISPLAY").toStdString(),
-                       qgetenv("DISPLAY").toStdString());
+    const std::string display = displayInWords();
     std::fprintf(stderr, "tessaly: no display could be opened (%s)\n", display.c_str());
     std::fflush(stderr);
     // Qt is half made: nothing of it may run on the way out.

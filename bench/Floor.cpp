@@ -1,7 +1,6 @@
 // The floor that the program's start-up is measured against: one frameless window of the
 // splash screen's size, centred, with the splash screen's words in its faces and colours
 // and one of its pictures, built from plain Qt widgets and nothing else.
-#include "Color.h"
 #include "EmbeddedText.h"
 #include "Product.h"
 
@@ -19,12 +18,6 @@ QRect place(int left, int top, int width, int height)
 {
     const auto px = [](int units) { return (units + 7) / 15; };
     return {32 + px(left), 16 + px(top), px(width), px(height)};
-}
-
-QColor qColor(tessaly::ColorRef color)
-{
-    const tessaly::Rgb rgb = tessaly::toRgb(color);
-    return {rgb.red, rgb.green, rgb.blue};
 }
 
 QLabel* label(QWidget* window, const QString& text, QRect at, const QString& family, double points, bool bold,
@@ -64,12 +57,13 @@ int main(int argc, char* argv[])
     logo->move(place(1200, 120, 0, 0).topLeft());
     logo->adjustSize();
     label(&window, QStringLiteral("Treat People as they"), place(1560, 1920, 3855, 615), serif, 18, true);
-    const tessaly::Color need[] = {tessaly::Color::Red, tessaly::Color::Yellow, tessaly::Color::Blue};
+    // The splash screen's red, yellow, blue and text green.
+    const QColor need[] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 0, 255), QColor(0, 128, 0)};
     const int lefts[] = {1320, 1680, 2040, 2400};
     const int widths[] = {495, 495, 615, 375};
     for (int i = 0; i < 4; ++i)
         label(&window, QStringLiteral("NEED").mid(i, 1), place(lefts[i], 2280, widths[i], 615), serif, 24, true,
-              qColor(i < 3 ? tessaly::displayColor(need[i]) : tessaly::kTextGreen), true);
+              need[i], true);
     label(&window, QStringLiteral("to be treated"), place(2880, 2400, 2295, 615), serif, 18, true);
     QLabel* product =
         label(&window, QString::fromUtf8(tessaly::kApplicationTitle), place(3000, 3120, 2610, 615), sans, 26.25, true);

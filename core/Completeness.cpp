@@ -21,10 +21,4 @@ std::optional<MissingChoice> findMissingChoice(const AnswerSheet& sheet, QuizScr
     return std::nullopt;
 }
 
-std::string missedQuestionMessage(const MissingChoice& missing)
-{
-    return "You have missed a question!  Please decide in Blocknumber " + std::to_string(missing.box) + " which word "
-        + (missing.column == MarkColumn::Most ? "Most" : "Least") + " describes you!";
-}
-
 } // namespace tessaly

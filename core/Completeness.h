@@ -3,7 +3,6 @@
 #include "AnswerSheet.h"
 
 #include <optional>
-#include <string>
 
 namespace tessaly {
 
@@ -15,7 +14,5 @@ struct MissingChoice {
 
 // The first mark missing on a screen, in that screen's check order, or none when complete.
 std::optional<MissingChoice> findMissingChoice(const AnswerSheet& sheet, QuizScreen screen);
-
-std::string missedQuestionMessage(const MissingChoice& missing);
 
 } // namespace tessaly

@@ -50,7 +50,7 @@ void StrengthCircleChart(const std::array<std::string_view, 4>& valueTexts, Draw
             e = -2.0 * kPi;
         if (value > 0.0F)
             surface.FillSector(kChartCentreX, kChartCentreY, kChartRadius, static_cast<float>(std::abs(s)),
-                               static_cast<float>(std::abs(e)), displayColor(color));
+                               static_cast<float>(std::abs(e)), color);
         s = e;
     }
 }

@@ -14,7 +14,7 @@ class DrawSurface {
 public:
     virtual ~DrawSurface() = default;
     // A closed pie slice outlined in black and filled solid with the colour.
-    virtual void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill) = 0;
+    virtual void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, Color fill) = 0;
 };
 
 inline constexpr int kChartCentreX = 2100;

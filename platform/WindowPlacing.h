@@ -16,4 +16,10 @@ Qt::WindowFlags untitledFixedFrame();
 // such a window itself.
 std::optional<QPoint> systemDefaultPosition();
 
+// Whether the window system tells the frame it draws around a window as soon as the window is
+// made, so that a window can be made before it is placed. An X11 window manager tells it only
+// once the window is mapped, and a window made there before it is placed opens where the
+// manager likes (weston's does): X11 and Wayland windows are made as they are shown.
+bool frameKnownWhenMade();
+
 } // namespace tessaly

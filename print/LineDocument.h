@@ -19,7 +19,7 @@ struct LineDocument {
     struct Sector {
         int centreX, centreY, radius;
         float startAngle, endAngle;
-        ColorRef fill;
+        Color fill;
         std::size_t afterLines; // the sector belongs to the page of the line printed next
     };
     std::vector<Line> lines;
@@ -28,7 +28,7 @@ struct LineDocument {
     // The printout as a page receives it: lines in the weight set last, sectors beside them.
     void printLine(const QString& text) { lines.push_back({text, bold}); }
     void setBold(bool on) { bold = on; }
-    void fillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
+    void fillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, Color fill)
     {
         sectors.push_back({centreX, centreY, radius, startAngle, endAngle, fill, lines.size()});
     }

@@ -101,7 +101,7 @@ bool PaintedPage::SetBold(bool bold)
     return true;
 }
 
-void PaintedPage::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
+void PaintedPage::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, Color fill)
 {
     if (ok_)
         document_.fillSector(centreX, centreY, radius, startAngle, endAngle, fill);

@@ -28,7 +28,7 @@ public:
 
     bool PrintLine(const QString& text) override;
     bool SetBold(bool bold) override;
-    void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill) override;
+    void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, Color fill) override;
     bool PrintScreen(const QPicture& client) override;
     bool PrintPicture(const QString& resource) override;
     bool EndDoc() override;

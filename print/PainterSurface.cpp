@@ -20,14 +20,14 @@ PainterSurface::PainterSurface(QPainter& painter) : painter_(painter), scale_(pa
 {
 }
 
-void PainterSurface::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill)
+void PainterSurface::FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, Color fill)
 {
     const QRectF box((centreX - radius) * scale_, (centreY - radius) * scale_, 2 * radius * scale_,
                      2 * radius * scale_);
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setPen(QPen(Qt::black, 0));
-    painter_.setBrush(toQColor(fill));
+    painter_.setBrush(displayColor(fill));
     const int start = sixteenthsOfDegree(startAngle);
     painter_.drawPie(box, start, sixteenthsOfDegree(endAngle) - start);
     painter_.restore();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QtColor.h"
+#include "DisplayColors.h"
 #include "StrengthCircleChart.h"
 
 #include <QColor>
@@ -15,7 +15,7 @@ class PainterSurface final : public DrawSurface {
 public:
     explicit PainterSurface(QPainter& painter);
 
-    void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill) override;
+    void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, Color fill) override;
 
 private:
     QPainter& painter_;

@@ -4,6 +4,7 @@
 #include "Screens.h"
 #include "Startup.h"
 #include "SystemParts.h"
+#include "WindowSystem.h"
 
 #include <QApplication>
 
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
 {
     if (const auto status = tessaly::answerCommandLine(argc, argv))
         return *status;
-    tessaly::preferXWayland(argc, argv);
+    tessaly::chooseWindowSystem(argc, argv);
     auto display = std::make_unique<tessaly::DisplayCheck>();
     QApplication app(argc, argv);
     display.reset();

@@ -35,7 +35,7 @@ QColor circleColor(std::optional<Color> color)
 {
     if (!color)
         return Qt::black;
-    return toQColor(displayColor(*color));
+    return displayColor(*color);
 }
 
 QString circleName(Rank rank, std::optional<Color> color)

@@ -16,7 +16,7 @@ namespace tessaly {
 namespace {
 
 // The circles of these screens draw green in its darker shade.
-QColor badgeColor(Color c) { return toQColor(c == Color::Green ? kDarkGreen : displayColor(c)); }
+QColor badgeColor(Color c) { return c == Color::Green ? kDarkGreenFill : displayColor(c); }
 
 const char* textBoxName(ScreenId id)
 {

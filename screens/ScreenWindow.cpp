@@ -163,12 +163,8 @@ void ScreenWindow::place()
 {
     placed_ = true;
     const auto& info = screenInfo(id_);
-    // The frame the window system draws around the window has to fit on the screen too. Windows
-    // tells it as soon as the window exists. An X11 window manager tells it only once the window
-    // is mapped, and a window made there before it is placed opens where the manager likes
-    // (weston's does): X11 and Wayland windows are made as they are shown.
-    const QString platform = QGuiApplication::platformName();
-    if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland")))
+    // The frame the window system draws around the window has to fit on the screen too.
+    if (frameKnownWhenMade())
         create();
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     // The height the window's layout gives the menu bar at the client area's width. At a

@@ -30,7 +30,7 @@ Look times(double points, const QColor& color = Qt::black, bool bold = false, bo
 }
 
 // The tutorial's circles draw green in its darker shade.
-QColor circleFill(Color c) { return c == Color::Green ? kDarkGreenFill : toQColor(displayColor(c)); }
+QColor circleFill(Color c) { return c == Color::Green ? kDarkGreenFill : displayColor(c); }
 
 QString circleName(Color c) { return QString::fromUtf8(colorName(c)) + QStringLiteral(" circle"); }
 

@@ -29,4 +29,7 @@ std::optional<QPoint> systemDefaultPosition()
     return QPoint(qRound(place.left / ratio), qRound(place.top / ratio));
 }
 
+// Windows tells a window's frame as soon as the window exists.
+bool frameKnownWhenMade() { return true; }
+
 } // namespace tessaly

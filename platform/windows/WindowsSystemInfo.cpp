@@ -1,5 +1,7 @@
 #include "WindowsSystemInfo.h"
 
+#include "RegistryLookup.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QString>

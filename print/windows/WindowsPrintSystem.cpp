@@ -4,7 +4,7 @@
 #include "LineDocument.h"
 #include "PaintedPage.h"
 #include "PdfPrinter.h"
-#include "QtColor.h"
+#include "DisplayColors.h"
 
 #include <QImage>
 #include <QPainter>
@@ -129,7 +129,7 @@ public:
         document_->lines.setBold(bold);
         return true;
     }
-    void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, ColorRef fill) override
+    void FillSector(int centreX, int centreY, int radius, float startAngle, float endAngle, Color fill) override
     {
         document_->lines.fillSector(centreX, centreY, radius, startAngle, endAngle, fill);
     }
@@ -245,7 +245,7 @@ public:
         // Layout units are twentieths of a point.
         const auto x = [this](double units) { return static_cast<int>(std::lround(units * dpiX_ / 1440.0)); };
         const auto y = [this](double units) { return static_cast<int>(std::lround(units * dpiY_ / 1440.0)); };
-        const QColor fill = toQColor(s.fill);
+        const QColor fill = displayColor(s.fill);
         const Selected pen(dc_, CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
         const Selected brush(dc_, CreateSolidBrush(RGB(fill.red(), fill.green(), fill.blue())));
         ok_ = ok_ && pen.ok() && brush.ok();

@@ -84,11 +84,3 @@ TEST(Completeness, PartOneNeverLooksAtPartTwo)
     EXPECT_FALSE(findMissingChoice(completed(QuizScreen::Quiz2), QuizScreen::Quiz2));
     EXPECT_TRUE(findMissingChoice(completed(QuizScreen::Quiz2), QuizScreen::Quiz));
 }
-
-TEST(Completeness, MessageNamesBoxAndColumn)
-{
-    EXPECT_EQ(missedQuestionMessage({13, L}),
-              "You have missed a question!  Please decide in Blocknumber 13 which word Least describes you!");
-    EXPECT_EQ(missedQuestionMessage({1, M}),
-              "You have missed a question!  Please decide in Blocknumber 1 which word Most describes you!");
-}

@@ -12,12 +12,12 @@ namespace {
 struct Sector {
     int x, y, r;
     float start, end;
-    ColorRef fill;
+    Color fill;
 };
 
 class RecordingSurface final : public DrawSurface {
 public:
-    void FillSector(int x, int y, int r, float start, float end, ColorRef fill) override
+    void FillSector(int x, int y, int r, float start, float end, Color fill) override
     {
         sectors.push_back({x, y, r, start, end, fill});
     }
@@ -34,11 +34,10 @@ std::vector<Sector> draw(const std::array<std::string, 4>& texts)
 void expectAngles(const std::vector<Sector>& sectors, const std::vector<std::pair<float, float>>& angles)
 {
     ASSERT_EQ(sectors.size(), angles.size());
-    const ColorRef fills[] = {255, 65535, 16711680, 65280};
     for (std::size_t i = 0; i < angles.size(); ++i) {
         EXPECT_NEAR(sectors[i].start, angles[i].first, 2e-6) << "sector " << i;
         EXPECT_NEAR(sectors[i].end, angles[i].second, 2e-6) << "sector " << i;
-        EXPECT_EQ(sectors[i].fill, fills[i]);
+        EXPECT_EQ(sectors[i].fill, kColors[i]);
         EXPECT_EQ(sectors[i].x, 2100);
         EXPECT_EQ(sectors[i].y, 1900);
         EXPECT_EQ(sectors[i].r, 1500);
@@ -89,9 +88,9 @@ TEST(StrengthCircleChart, BadValuesLeaveTheOthersAndAllZeroDrawsNothing)
     // Yellow and Blue count as 0: Red and Green share the circle, and no sector is drawn for 0.
     const auto sectors = draw({"10", "nan", "-5", "10"});
     ASSERT_EQ(sectors.size(), 2u);
-    EXPECT_EQ(sectors[0].fill, 255u);
+    EXPECT_EQ(sectors[0].fill, Color::Red);
     EXPECT_NEAR(sectors[0].end, 3.1416F, 2e-6);
-    EXPECT_EQ(sectors[1].fill, 65280u);
+    EXPECT_EQ(sectors[1].fill, Color::Green);
     EXPECT_NEAR(sectors[1].start, 3.1416F, 2e-6);
     EXPECT_EQ(sectors[1].end, 6.28318F);
 

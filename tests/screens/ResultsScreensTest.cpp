@@ -1,5 +1,6 @@
 #include "Harness.h"
 
+#include "DisplayColors.h"
 #include "StyleLibrary.h"
 
 #include <QClipboard>
@@ -147,10 +148,7 @@ TEST_F(Results, EachDescriptionShowsItsCombination)
         EXPECT_TRUE(texts.contains(QString::fromUtf8(style.nickname)));
         EXPECT_TRUE(texts.contains("S T A R T"));
         EXPECT_TRUE(texts.contains("TO UNDERSTAND ME"));
-        const auto rgb = [](Color c) {
-            const Rgb v = toRgb(c == Color::Green ? kDarkGreen : displayColor(c));
-            return QColor(v.red, v.green, v.blue);
-        };
+        const auto rgb = [](Color c) { return c == Color::Green ? darkGreen() : displayColor(c); };
         EXPECT_EQ(circleFill(id, "Shape1"), rgb(style.first));
         EXPECT_EQ(circleFill(id, "Shape2"), rgb(style.second));
         EXPECT_LT(w->findChild<QWidget*>("Shape1")->y(), w->findChild<QWidget*>("Shape2")->y());

@@ -1,4 +1,4 @@
-#include "SystemInfo.h"
+#include "RegistryLookup.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "SystemInfo.h"
+#include "RegistryLookup.h"
 
 #include "Messages.h"
 #include "ScriptedDialogs.h"

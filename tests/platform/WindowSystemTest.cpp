@@ -1,10 +1,10 @@
-#include "Startup.h"
+#include "DisplayNames.h"
 
 #include <gtest/gtest.h>
 
 using tessaly::wantsXWayland;
 
-TEST(Startup, AWaylandSessionRunsThroughXWaylandUnlessAPlatformWasChosen)
+TEST(WindowSystem, AWaylandSessionRunsThroughXWaylandUnlessAPlatformWasChosen)
 {
     struct Case {
         const char* wayland;
@@ -26,7 +26,7 @@ TEST(Startup, AWaylandSessionRunsThroughXWaylandUnlessAPlatformWasChosen)
             << c.wayland << " " << c.x11 << " " << c.platform << " " << c.onCommandLine;
 }
 
-TEST(Startup, NoDisplayNamesTheOneItTried)
+TEST(WindowSystem, NoDisplayNamesTheOneItTried)
 {
     struct Case {
         const char* platform;

@@ -66,8 +66,8 @@ TEST_F(Printouts, TheValuesPrintoutFromTheButtonAndTheMenuAlike)
     const QStringList ops = printer.documents[0].operations;
     EXPECT_EQ(ops.mid(0, 25), valuesPrintout("Ann", {"10", "5", "3", "2"}));
     ASSERT_EQ(ops.size(), 30);
-    EXPECT_EQ(ops[25], "sector:255 2100,1900,1500 1e-05 3.1416");
-    EXPECT_EQ(ops[28], "sector:65280 2100,1900,1500 5.65487 6.28318");
+    EXPECT_EQ(ops[25], "sector:Red 2100,1900,1500 1e-05 3.1416");
+    EXPECT_EQ(ops[28], "sector:Green 2100,1900,1500 5.65487 6.28318");
     EXPECT_EQ(ops[29], "end");
     EXPECT_TRUE(printer.documents[0].ended);
 }
@@ -88,7 +88,7 @@ TEST_F(Printouts, AnEditedValueBoxIsPrintedAsItStands)
     // Red and Green share the chart; the others count as nothing.
     EXPECT_EQ(
         ops.mid(25),
-        (QStringList{"sector:255 2100,1900,1500 1e-05 3.1416", "sector:65280 2100,1900,1500 3.1416 6.28318", "end"}));
+        (QStringList{"sector:Red 2100,1900,1500 1e-05 3.1416", "sector:Green 2100,1900,1500 3.1416 6.28318", "end"}));
 }
 
 TEST_F(Printouts, AValuePastedUndoneOrPutByAnAssistiveToolIsWhatTheChartAndThePrintoutShow)
