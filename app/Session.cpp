@@ -30,12 +30,12 @@ void Session::setYourColorsName(const QString& text)
     Q_EMIT changed(ScreenId::Yourcolor1);
 }
 
-void Session::setStrengthValue(Color color, const QString& text)
+void Session::setStrengthValue(Color color, const StrengthValue& value)
 {
-    QString& value = strengthCircle_.values[indexOf(color)];
-    if (value == text)
+    StrengthValue& held = strengthCircle_.values[indexOf(color)];
+    if (held == value)
         return;
-    value = text;
+    held = value;
     Q_EMIT changed(ScreenId::Graph1);
 }
 
@@ -49,7 +49,7 @@ void Session::publishScores(const ColorScores& scores)
 {
     strengthCircle_.rawTotals = scores.raw;
     for (const auto c : kColors)
-        strengthCircle_.values[indexOf(c)] = QString::number(scores.value[indexOf(c)]);
+        strengthCircle_.values[indexOf(c)] = StrengthValue(scores.value[indexOf(c)]);
     yourColors_.values = scores.value;
     yourColors_.firstCircle = printableColors_.firstCircle = scores.colors.first;
     yourColors_.secondCircle = printableColors_.secondCircle = scores.colors.second;

@@ -4,7 +4,7 @@
 #include "Color.h"
 #include "Scoring.h"
 #include "ScreenId.h"
-#include "ValueTexts.h"
+#include "StrengthValues.h"
 
 #include <QObject>
 #include <QString>
@@ -16,7 +16,7 @@ namespace tessaly {
 
 // What one run holds, grouped by the screen that owns each field. Throwing a screen
 // away resets exactly its group. Scores are numbers, none until the scoring has run; the
-// value boxes are text, exactly as the scoring or the person left them.
+// value boxes hold their text, exactly as the scoring or the person left it, with its number.
 class Session : public QObject {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ public:
         std::optional<ColorValues> partOneTotals;
     };
     struct StrengthCircle {
-        ValueTexts values; // the coloured value boxes, editable by the user
+        StrengthValues values; // the coloured value boxes, editable by the user
         std::optional<ColorValues> rawTotals;
     };
     struct YourColors {
@@ -58,8 +58,8 @@ public:
     void setUserName(const QString& name);
     // Typing into Your Colors' own name field changes that field only.
     void setYourColorsName(const QString& text);
-    // Changes the session only when the text differs from what it holds.
-    void setStrengthValue(Color color, const QString& text);
+    // Changes the session only when the value differs from what it holds.
+    void setStrengthValue(Color color, const StrengthValue& value);
     void publishPartOne(const ColorValues& raw);
     void publishScores(const ColorScores& scores);
 

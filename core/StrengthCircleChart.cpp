@@ -20,23 +20,23 @@ std::string_view trimmed(std::string_view text)
 
 } // namespace
 
-float chartValue(std::string_view text)
+std::optional<float> chartValue(std::string_view text)
 {
     text = trimmed(text);
     float value = 0.0F;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
         || value < 0.0F)
-        return 0.0F;
+        return std::nullopt;
     return value;
 }
 
-void StrengthCircleChart(const std::array<std::string_view, 4>& valueTexts, DrawSurface& surface)
+void StrengthCircleChart(const std::array<std::optional<float>, 4>& numbers, DrawSurface& surface)
 {
     std::array<float, 4> values{};
     double total = 0.0;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        values[i] = chartValue(valueTexts[i]);
+        values[i] = numbers[i].value_or(0.0F);
         total += values[i];
     }
     if (total <= 0.0)

@@ -7,16 +7,11 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <string>
-
 namespace tessaly {
 
-void drawStrengthCircle(const ValueTexts& values, DrawSurface& surface)
+void drawStrengthCircle(const StrengthValues& values, DrawSurface& surface)
 {
-    std::array<std::string, 4> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = values[i].toStdString();
-    StrengthCircleChart({texts[0], texts[1], texts[2], texts[3]}, surface);
+    StrengthCircleChart({values[0].number(), values[1].number(), values[2].number(), values[3].number()}, surface);
 }
 
 QPicture screenImage(QWidget& client)
@@ -34,7 +29,7 @@ bool PrintScreenImage(Printer& printer, const QPicture& client, const QString& t
     return page && page->PrintScreen(client) && page->EndDoc();
 }
 
-bool printValues(Printer& printer, const QString& name, const ValueTexts& values)
+bool printValues(Printer& printer, const QString& name, const StrengthValues& values)
 {
     const auto page = printer.StartDoc(QStringLiteral("Strength Circle"));
     if (!page)
@@ -45,9 +40,11 @@ bool printValues(Printer& printer, const QString& name, const ValueTexts& values
             return false;
     }
     const QString lines[] = {
-        QStringLiteral("START to Understand ") + name,         QStringLiteral("Your Red Value is:  ") + values[0],
-        QStringLiteral("Your Yellow Value is:  ") + values[1], QStringLiteral("Your Blue Value is:  ") + values[2],
-        QStringLiteral("Your Green Value is:  ") + values[3],
+        QStringLiteral("START to Understand ") + name,
+        QStringLiteral("Your Red Value is:  ") + values[0].text(),
+        QStringLiteral("Your Yellow Value is:  ") + values[1].text(),
+        QStringLiteral("Your Blue Value is:  ") + values[2].text(),
+        QStringLiteral("Your Green Value is:  ") + values[3].text(),
     };
     for (const auto& line : lines) {
         if (!page->PrintLine(line))

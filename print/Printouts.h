@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ValueTexts.h"
+#include "StrengthValues.h"
 
 #include <QPicture>
 #include <QString>
@@ -13,8 +13,8 @@ class DrawSurface;
 class Printer;
 struct StyleDescription;
 
-// The Strength Circle of the four value texts, Red, Yellow, Blue, Green.
-void drawStrengthCircle(const ValueTexts& values, DrawSurface& surface);
+// The Strength Circle of the four values, Red, Yellow, Blue, Green.
+void drawStrengthCircle(const StrengthValues& values, DrawSurface& surface);
 
 // What the program prints. Each returns false when the printer failed at any step; what
 // to tell the person is the caller's to decide.
@@ -27,7 +27,7 @@ QPicture screenImage(QWidget& client);
 bool PrintScreenImage(Printer& printer, const QPicture& client, const QString& title);
 
 // The values printout: the name and the four values below the Strength Circle chart.
-bool printValues(Printer& printer, const QString& name, const ValueTexts& values);
+bool printValues(Printer& printer, const QString& name, const StrengthValues& values);
 
 // A description's bold header and its text, from the stored print text.
 bool printDescription(Printer& printer, const StyleDescription& style);

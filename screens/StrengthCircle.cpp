@@ -116,7 +116,9 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
         // Whatever changes a box (typing, pasting, undoing, an assistive tool) reaches the
         // session at once: the chart and the printout read the values from there.
         connect(values_[i], &QLineEdit::textChanged, this,
-                [this, color](const QString& text) { this->shell().session().setStrengthValue(color, text); });
+                [this, color](const QString& text) {
+                    this->shell().session().setStrengthValue(color, StrengthValue::typed(text));
+                });
     }
     const std::array<Caption, 4> captions{{
         {"Label1", "  RED Value", 2400, 735, kRed},
@@ -160,14 +162,14 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
 void StrengthCircleScreen::Picture1_MouseMove()
 {
     // The chart reads the values afresh at every movement.
-    const ValueTexts& texts = shell().session().strengthCircle().values;
+    const StrengthValues& values = shell().session().strengthCircle().values;
     QStringList shown;
     for (const Color color : kColors)
-        shown << QString::fromUtf8(colorName(color)) + u' ' + texts[indexOf(color)];
+        shown << QString::fromUtf8(colorName(color)) + u' ' + values[indexOf(color)].text();
     chart_->drawOn(
         [&](QPainter& painter) {
             PainterSurface surface(painter);
-            drawStrengthCircle(texts, surface);
+            drawStrengthCircle(values, surface);
         },
         shown.join(QStringLiteral(", ")));
 }
@@ -188,8 +190,8 @@ void StrengthCircleScreen::showValues()
     const auto& group = shell().session().strengthCircle();
     for (std::size_t i = 0; i < values_.size(); ++i) {
         // A box being typed into already shows what it holds; leave its cursor alone.
-        if (values_[i]->text() != group.values[i])
-            values_[i]->setText(group.values[i]);
+        if (values_[i]->text() != group.values[i].text())
+            values_[i]->setText(group.values[i].text());
         rawTotals_[i]->setText(group.rawTotals ? QString::number((*group.rawTotals)[i]) : QString());
     }
 }

@@ -70,7 +70,7 @@ TEST_F(Commands, NewAnsweredYesEmptiesTheSessionAndShowsTheSplash)
             EXPECT_EQ(session.answers().marks(box), BoxMarks{});
         EXPECT_EQ(session.sampleBox(), BoxMarks{});
         EXPECT_EQ(session.partTwo().partOneTotals, std::nullopt);
-        EXPECT_EQ(session.strengthCircle().values, ValueTexts{});
+        EXPECT_EQ(session.strengthCircle().values, StrengthValues{});
         EXPECT_EQ(session.strengthCircle().rawTotals, std::nullopt);
         EXPECT_EQ(session.yourColors().userName, "Text1");
         EXPECT_EQ(session.yourColors().values, std::nullopt);

@@ -87,7 +87,7 @@ TEST_F(Questionnaire, AMissingMarkStopsThePressAndChangesNothing)
     click(quiz2, "Command74");
     click(quiz2, "Command74");
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{quiz2});
-    EXPECT_EQ(session.strengthCircle().values, ValueTexts{});
+    EXPECT_EQ(session.strengthCircle().values, StrengthValues{});
     EXPECT_EQ(dialogs.lastParent(), screen(quiz2));
 }
 
@@ -109,7 +109,8 @@ TEST_F(Questionnaire, TheWorkedExampleIsPublishedIntoEveryResultField)
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{Graph1});
     EXPECT_EQ(session.strengthCircle().rawTotals, (ColorValues{-1, 10, -7, -1}));
     EXPECT_EQ(fieldTexts(Graph1, 5), (QStringList{"-1", "10", "-7", "-1"}));
-    EXPECT_EQ(session.strengthCircle().values, (ValueTexts{"20", "27", "3", "16"}));
+    EXPECT_EQ(session.strengthCircle().values,
+              (StrengthValues{StrengthValue(20), StrengthValue(27), StrengthValue(3), StrengthValue(16)}));
     EXPECT_EQ(fieldTexts(Graph1, 1), (QStringList{"20", "27", "3", "16"}));
     EXPECT_EQ(session.yourColors().values, (ColorValues{20, 27, 3, 16}));
     EXPECT_EQ(fieldTexts(Yourcolor1, 2), (QStringList{"20", "27", "3", "16"}));

@@ -27,7 +27,7 @@ public:
 std::vector<Sector> draw(const std::array<std::string, 4>& texts)
 {
     RecordingSurface surface;
-    StrengthCircleChart({texts[0], texts[1], texts[2], texts[3]}, surface);
+    StrengthCircleChart({chartValue(texts[0]), chartValue(texts[1]), chartValue(texts[2]), chartValue(texts[3])}, surface);
     return surface.sectors;
 }
 
@@ -68,16 +68,18 @@ TEST(StrengthCircleChart, OneLargeValue)
         EXPECT_NEAR(sectors[i].end - sectors[i].start, 0.2027F, 1e-4);
 }
 
-TEST(StrengthCircleChart, TextThatIsNotAUsableNumberCountsAsZero)
+TEST(StrengthCircleChart, TextThatIsNotAUsableNumberIsNone)
 {
     const std::string huge(10000, '9');
+    const auto none = std::nullopt;
     struct Case {
         std::string text;
-        float value;
+        std::optional<float> value;
     };
     const Case cases[] = {
-        {"", 0},    {"   ", 0}, {"abc", 0}, {"12abc", 0}, {"-5", 0},    {"1e40", 0},   {"nan", 0},
-        {"inf", 0}, {huge, 0},  {"0", 0},   {"20", 20},   {" 20 ", 20}, {"2.5", 2.5F}, {"1e3", 1000},
+        {"", none},    {"   ", none}, {"abc", none}, {"12abc", none}, {"-5", none},   {"1e40", none},
+        {"nan", none}, {"inf", none}, {huge, none},  {"0", 0},        {"20", 20},     {" 20 ", 20},
+        {"2.5", 2.5F}, {"1e3", 1000},
     };
     for (const auto& c : cases)
         EXPECT_EQ(chartValue(c.text), c.value) << "'" << c.text.substr(0, 20) << "'";

@@ -107,7 +107,7 @@ TEST_F(Printouts, TheRealDrawingReachesAPdf)
     // A quarter of an inch, 18 points, the printer cannot print on.
     PdfPrinter pdf(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18)));
     ASSERT_TRUE(printDescription(pdf, *StyleLibrary::byScreen("redblue")));
-    ASSERT_TRUE(printValues(pdf, "Ann", {"10", "5", "3", "2"}));
+    ASSERT_TRUE(printValues(pdf, "Ann", kTenFiveThreeTwo));
     arriveAt(choice1);
     ASSERT_TRUE(PrintScreenImage(pdf, screenImage(*screen(choice1)->findChild<QWidget*>("client")), "choice1"));
     ASSERT_EQ(pdf.documents().size(), 3u);
@@ -170,8 +170,8 @@ TEST_F(Printouts, EveryPrintoutIsOnThePapersPrintableAreaWithEveryLineWhole)
     for (const QPageLayout& layout : layouts) {
         SCOPED_TRACE(layout.pageSize().name().toStdString());
         PdfPrinter pdf(layout);
-        ASSERT_TRUE(printValues(pdf, words, {"10", "5", "3", "2"}));
-        ASSERT_TRUE(printValues(pdf, word, {"10", "5", "3", "2"}));
+        ASSERT_TRUE(printValues(pdf, words, kTenFiveThreeTwo));
+        ASSERT_TRUE(printValues(pdf, word, kTenFiveThreeTwo));
         ASSERT_TRUE(printDescription(pdf, *StyleLibrary::byScreen("redyellow")));
         ASSERT_TRUE(PrintScreenImage(pdf, wideScreen, "quiz"));
         ASSERT_TRUE(printPaperVersion(pdf));
@@ -219,7 +219,7 @@ TEST_F(Printouts, EachLinePrintoutIsInOneSizeEveryLineWholeAndNothingOverAnythin
     // The height pdftotext gives a word of the printer's 10 point text.
     auto heightOf = [&](const QString& file) { return placedWords(file).value(0).value(0).box.height(); };
     PdfPrinter reference(localPage());
-    ASSERT_TRUE(printValues(reference, "Ann", {"10", "5", "3", "2"}));
+    ASSERT_TRUE(printValues(reference, "Ann", kTenFiveThreeTwo));
     const qreal tenPoints = heightOf(keep(reference, dir, "reference"));
     ASSERT_GT(tenPoints, 0);
 
@@ -280,7 +280,7 @@ TEST_F(Printouts, EachLinePrintoutIsInOneSizeEveryLineWholeAndNothingOverAnythin
         SCOPED_TRACE(length);
         PdfPrinter pdf(localPage());
         const QString name = QString("Featherstonehaugh ").repeated(length / 18 + 1).left(length);
-        ASSERT_TRUE(printValues(pdf, name, {"10", "5", "3", "2"}));
+        ASSERT_TRUE(printValues(pdf, name, kTenFiveThreeTwo));
         const QString file = keep(pdf, dir, QStringLiteral("values-%1").arg(length));
         const auto pages = placedWords(file);
         ASSERT_EQ(pages.size(), 1);

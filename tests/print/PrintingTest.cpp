@@ -442,7 +442,7 @@ Printout printoutNamed(const std::string& name)
         return {"paper.pdf", [](Printer& p) { return printPaperVersion(p); }, true};
     if (name == "text")
         return {"text.pdf", [](Printer& p) { return printDescription(p, *StyleLibrary::byScreen("redblue")); }};
-    return {"values.pdf", [](Printer& p) { return printValues(p, "Ann", {"10", "5", "3", "2"}); }};
+    return {"values.pdf", [](Printer& p) { return printValues(p, "Ann", kTenFiveThreeTwo); }};
 }
 
 // Waits for a worker; with `answering`, the UI thread takes the workers' answers meanwhile.

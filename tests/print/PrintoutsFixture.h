@@ -1,12 +1,16 @@
 #pragma once
 
 #include "Harness.h"
+#include "StrengthValues.h"
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
 namespace tessaly::testing {
+
+// Four values as the scoring leaves them in the value boxes.
+inline const StrengthValues kTenFiveThreeTwo{StrengthValue(10), StrengthValue(5), StrengthValue(3), StrengthValue(2)};
 
 // The screens with a recording printer, for the printouts' tests.
 class Printouts : public Harness {

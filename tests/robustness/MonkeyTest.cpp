@@ -320,7 +320,7 @@ protected:
             }
             if (session.answers().most(1) || session.answers().most(16) || session.sampleBox().most
                 || session.yourColors().userName != QStringLiteral("Text1")
-                || session.strengthCircle().values != ValueTexts{} || session.partTwo().partOneTotals)
+                || session.strengthCircle().values != StrengthValues{} || session.partTwo().partOneTotals)
                 return "New left something of the last session behind";
         }
         for (int box = 1; box <= kBoxCount; ++box) {
@@ -367,7 +367,7 @@ protected:
         if (QWidget* graph = flow.existing(ScreenId::Graph1)) {
             for (int i = 0; i < 4; ++i) {
                 const auto* box = graph->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1));
-                if (box->text() != session.strengthCircle().values[static_cast<std::size_t>(i)])
+                if (box->text() != session.strengthCircle().values[static_cast<std::size_t>(i)].text())
                     return "value box " + std::to_string(i + 1) + " shows other than the session holds";
             }
         }

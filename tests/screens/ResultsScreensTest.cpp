@@ -76,7 +76,7 @@ TEST_F(Results, AnEditedValueBoxChangesTheNextChart)
     QLineEdit* red = field(Graph1, "Text1");
     red->selectAll();
     QTest::keyClicks(red, "0");
-    EXPECT_EQ(session.strengthCircle().values[0], "0");
+    EXPECT_EQ(session.strengthCircle().values[0].text(), "0");
     moveOverChart();
     EXPECT_EQ(chartAt(0.9), QColor(255, 255, 0)); // Yellow now starts at 3 o'clock
 
