@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ScreenId.h"
-#include "WordBank.h"
 
 class QWidget;
 
@@ -10,33 +9,16 @@ namespace tessaly {
 class Dialogs;
 class ScreenFlow;
 class Session;
-class Printing;
 class SystemInfoTool;
 
-// The commands that several screens share, and the moves that also touch the session:
-// New, Exit, About, leaving the splash screen, the name entry, the questionnaire's
-// forward buttons, Discover Your Colors and the guarded way back to Your Colors.
+// The commands every working screen offers on its menu bar: New, Exit and About.
 class Shell {
 public:
-    Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo, Printing& printing);
-
-    Session& session() { return session_; }
-    ScreenFlow& flow() { return flow_; }
-    Dialogs& dialogs() { return dialogs_; }
-    SystemInfoTool& systemInfo() { return systemInfo_; }
-    Printing& printing() { return printing_; }
-
-    void start();
+    Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs);
 
     void newSession(ScreenId current);
     void exitProgram(ScreenId current);
     void about(ScreenId current);
-
-    void leaveSplash();
-    void startQuestionnaire();
-    void finishPart(QuizScreen screen);
-    void discoverYourColors();
-    void backToYourColors();
 
 private:
     QWidget* parentFor(ScreenId current) const;
@@ -45,8 +27,6 @@ private:
     Session& session_;
     ScreenFlow& flow_;
     Dialogs& dialogs_;
-    SystemInfoTool& systemInfo_;
-    Printing& printing_;
 };
 
 // Starts the system's information tool, or says it is unavailable; the caller's window stays

@@ -150,7 +150,7 @@ public:
 
     bool run()
     {
-        shell_.start();
+        program_.start();
         if (!waitForFrame(frmSplash, 0))
             return fail("the splash screen never painted");
         std::vector<Timing> timings(std::size(kRows) + 1);
@@ -341,7 +341,6 @@ private:
     Program program_{{dialogs_, stacking_, systemInfo_, std::make_shared<NoPrinters>()}, [] {}};
     Session& session_ = program_.session;
     ScreenFlow& flow_ = program_.flow;
-    Shell& shell_ = program_.shell;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Moves.h"
 #include "Printing.h"
 #include "ScreenFlow.h"
 #include "Session.h"
@@ -34,7 +35,7 @@ public:
     Program(const Seams& seams, std::function<void()> end);
 
     // Opens the first screen.
-    void start() { shell.start(); }
+    void start() { moves.start(); }
 
     // Declared in the order they are made; they go in the reverse order, the screens before
     // printing, which waits for its workers, and the session last.
@@ -42,6 +43,7 @@ public:
     Printing printing;
     ScreenFlow flow;
     Shell shell;
+    Moves moves;
 };
 
 } // namespace tessaly

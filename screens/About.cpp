@@ -7,7 +7,6 @@
 #include "ScreenFlow.h"
 #include "ScreenId.h"
 #include "Shell.h"
-#include "SystemInfo.h"
 #include "WindowPlacing.h"
 
 #include <QLabel>
@@ -16,7 +15,8 @@
 
 namespace tessaly {
 
-AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), shell_(shell)
+AboutBox::AboutBox(ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), flow_(flow)
 {
     setFixedSize(clientSize(ScreenId::frmAbout));
     paintBackground(*this, Qt::white);
@@ -38,7 +38,7 @@ AboutBox::AboutBox(Shell& shell) : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this,
-            [this] { StartSysInfo(shell_.systemInfo(), shell_.dialogs(), this); });
+            [this, &systemInfo, &dialogs] { StartSysInfo(systemInfo, dialogs, this); });
 }
 
 void AboutBox::showEvent(QShowEvent* event)
@@ -57,7 +57,7 @@ void AboutBox::done(int result)
 {
     // OK, Enter, Escape and the frame's close button all throw the box away.
     QDialog::done(result);
-    shell_.flow().discard(ScreenId::frmAbout);
+    flow_.discard(ScreenId::frmAbout);
 }
 
 } // namespace tessaly

@@ -4,7 +4,9 @@
 
 namespace tessaly {
 
-class Shell;
+class Dialogs;
+class ScreenFlow;
+class SystemInfoTool;
 
 // The About box: modeless, at the window system's default place, closed by OK,
 // Enter or Escape, and built afresh by the next About.
@@ -12,7 +14,7 @@ class AboutBox final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutBox(Shell& shell);
+    AboutBox(ScreenFlow& flow, Dialogs& dialogs, SystemInfoTool& systemInfo);
 
     void done(int result) override;
 
@@ -20,7 +22,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Shell& shell_;
+    ScreenFlow& flow_;
 };
 
 } // namespace tessaly

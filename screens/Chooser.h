@@ -4,12 +4,14 @@
 
 namespace tessaly {
 
+class Moves;
+
 // The chooser of the twelve colour combinations.
 class ChooserScreen final : public ScreenWindow {
     Q_OBJECT
 
 public:
-    explicit ChooserScreen(Shell& shell);
+    ChooserScreen(Shell& shell, Moves& moves, ScreenFlow& flow, const PrintParts& printing);
 };
 
 } // namespace tessaly

@@ -5,7 +5,6 @@
 #include "PainterSurface.h"
 #include "Printouts.h"
 #include "ScreenFlow.h"
-#include "Shell.h"
 #include "StyleLibrary.h"
 
 #include <QLabel>
@@ -35,13 +34,15 @@ const char* textBoxName(ScreenId id)
 
 } // namespace
 
-DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
+DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell, ScreenFlow& flow, const PrintParts& printing)
+    : ScreenWindow(id, shell)
 {
     // Only the three blue-first screens print an image of themselves.
     const bool printable = id == ScreenId::bluered || id == ScreenId::bluegreen || id == ScreenId::blueyellow;
     if (printable) {
-        addStandardMenus({"mnufile", "File"},
-                         {{"prtform", "Print", [this] { printScreen(this->id(), kScreenPrintFailure); }}});
+        addStandardMenus({"mnufile", "File"}, {{"prtform", "Print", [this, printing] {
+                                                    printScreen(printing, this->id(), kScreenPrintFailure);
+                                                }}});
     } else
         addStandardMenus({"mnufile", "File"});
 
@@ -85,15 +86,15 @@ DescriptionScreen::DescriptionScreen(ScreenId id, Shell& shell) : ScreenWindow(i
     f.picture("Picture1", Picture::CompanyLogo, pixels(16, 336, 137, 49));
     auto* printText = f.button("Command1", QStringLiteral("Print Text"), pixels(224, 336, 49, 33));
     // The stored print text goes to paper, never what was typed into the box.
-    connect(printText, &QPushButton::clicked, this, [this, &style] {
-        print({QStringLiteral("Tessaly %1 text.pdf").arg(QString::fromLatin1(screenInfo(this->id()).name)),
+    connect(printText, &QPushButton::clicked, this, [this, printing, &style] {
+        print(printing,
+              {QStringLiteral("Tessaly %1 text.pdf").arg(QString::fromLatin1(screenInfo(this->id()).name)),
                [&style](Printer& printer) { return printDescription(printer, style); }},
               QStringLiteral("You can not Print the text at this time!"));
     });
     auto* back = f.button(id == ScreenId::bluered ? "Command5" : "Command4",
                           QStringLiteral("Back to Color Description"), pixels(360, 336, 89, 33));
-    connect(back, &QPushButton::clicked, this,
-            [this] { this->shell().flow().navigate(this->id(), ScreenId::choice1); });
+    connect(back, &QPushButton::clicked, this, [this, &flow] { flow.navigate(this->id(), ScreenId::choice1); });
 }
 
 } // namespace tessaly

@@ -9,7 +9,7 @@ class DescriptionScreen final : public ScreenWindow {
     Q_OBJECT
 
 public:
-    DescriptionScreen(ScreenId id, Shell& shell);
+    DescriptionScreen(ScreenId id, Shell& shell, ScreenFlow& flow, const PrintParts& printing);
 };
 
 } // namespace tessaly

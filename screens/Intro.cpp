@@ -3,10 +3,10 @@
 #include "Dialogs.h"
 #include "Marks.h"
 #include "Messages.h"
+#include "Moves.h"
 #include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Session.h"
-#include "Shell.h"
 #include "WordControls.h"
 
 #include <QGroupBox>
@@ -42,12 +42,14 @@ const WordControls& sampleControls(std::size_t row) { return controlsOf(1, stati
 
 } // namespace
 
-IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
+IntroScreen::IntroScreen(Shell& shell, Moves& moves, Session& session, ScreenFlow& flow, Dialogs& dialogs,
+                         const PrintParts& printing)
+    : ScreenWindow(ScreenId::Intro, shell), session_(session), flow_(flow), dialogs_(dialogs), printing_(printing)
 {
     addStandardMenus({"mnufile", "File"},
-                     {{"prtform", "Print Form", [this] { printScreen(ScreenId::Intro, kScreenPrintFailure); }}});
+                     {{"prtform", "Print Form", [this] { printScreen(printing_, ScreenId::Intro, kScreenPrintFailure); }}});
     // The questionnaire's first screen, with its fifteen boxes, is built while the person reads.
-    readAhead([this] { this->shell().flow().screen(ScreenId::quiz); });
+    readAhead([this] { flow_.screen(ScreenId::quiz); });
     // Built in the order of the screen's table: earlier controls lie on top and come first
     // in the tab order.
     buildHeading();
@@ -74,11 +76,10 @@ IntroScreen::IntroScreen(Shell& shell) : ScreenWindow(ScreenId::Intro, shell)
             {3240, 6120, 3255, 495});
     auto* back = f.button("Command3", QStringLiteral("Back"), {1200, 6360, 615, 495});
 
-    connect(start, &QPushButton::clicked, this, [this] { this->shell().startQuestionnaire(); });
-    connect(back, &QPushButton::clicked, this,
-            [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::step1); });
+    connect(start, &QPushButton::clicked, this, [&moves] { moves.startQuestionnaire(); });
+    connect(back, &QPushButton::clicked, this, [this] { flow_.navigate(ScreenId::Intro, ScreenId::step1); });
 
-    followSession([this] { showSampleMarks(); });
+    followSession(session_, [this] { showSampleMarks(); });
 }
 
 void IntroScreen::buildHeading()
@@ -98,7 +99,8 @@ void IntroScreen::buildHeading()
     manualNote->setContentsMargins(0, 0, 4, 0);
     auto* manual = f.button("Command4", QStringLiteral("Print Manual Tessaly"), {5880, 720, 975, 735});
     connect(manual, &QPushButton::clicked, this, [this] {
-        print({QStringLiteral("Tessaly paper version.pdf"), [](Printer& printer) { return printPaperVersion(printer); },
+        print(printing_,
+              {QStringLiteral("Tessaly paper version.pdf"), [](Printer& printer) { return printPaperVersion(printer); },
                true},
               QStringLiteral("You can not Print the Manual Tessaly at this time!"));
     });
@@ -140,8 +142,7 @@ void IntroScreen::buildColorsFrame()
                 "To learn more about the Color Combinations and skip taking the Tessaly, press \"The Colors\" button."),
             {240, 600, 2175, 1215}, {}, frame1);
     auto* colors = f.button("Command2", QStringLiteral("The Colors"), {720, 1680, 1215, 495}, frame1);
-    connect(colors, &QPushButton::clicked, this,
-            [this] { this->shell().flow().navigate(ScreenId::Intro, ScreenId::choice1); });
+    connect(colors, &QPushButton::clicked, this, [this] { flow_.navigate(ScreenId::Intro, ScreenId::choice1); });
 }
 
 void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
@@ -157,7 +158,7 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
         definition->setPalette(grey);
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(words[i].caption)));
         connect(definition, &QPushButton::clicked, this, [this, i] {
-            this->shell().dialogs().inform(this, kWordDefinitionBox, QString::fromUtf8(sampleDefinitions()[i]));
+            dialogs_.inform(this, kWordDefinitionBox, QString::fromUtf8(sampleDefinitions()[i]));
         });
     }
     for (const auto column : {MarkColumn::Most, MarkColumn::Least}) {
@@ -174,7 +175,7 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
             }
             connect(circle, &QRadioButton::toggled, this, [this, column, r = static_cast<int>(i) + 1](bool checked) {
                 if (checked)
-                    this->shell().session().selectSampleMark(column, r);
+                    session_.selectSampleMark(column, r);
             });
         }
     }
@@ -182,7 +183,7 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
 
 void IntroScreen::showSampleMarks()
 {
-    const BoxMarks& marks = shell().session().sampleBox();
+    const BoxMarks& marks = session_.sampleBox();
     for (std::size_t i = 0; i < kSampleRows.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         setMarked(sampleMost_[i], marks.most == row);

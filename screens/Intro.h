@@ -10,12 +10,15 @@ class QRadioButton;
 
 namespace tessaly {
 
+class Moves;
+
 // The instructions screen with the sample box and the name entry.
 class IntroScreen final : public ScreenWindow {
     Q_OBJECT
 
 public:
-    explicit IntroScreen(Shell& shell);
+    IntroScreen(Shell& shell, Moves& moves, Session& session, ScreenFlow& flow, Dialogs& dialogs,
+                const PrintParts& printing);
 
 private:
     void buildHeading();
@@ -25,6 +28,10 @@ private:
     void buildSampleRows(QWidget* mostPanel, QWidget* leastPanel);
     void showSampleMarks();
 
+    Session& session_;
+    ScreenFlow& flow_;
+    Dialogs& dialogs_;
+    const PrintParts printing_;
     std::array<QRadioButton*, kRowsPerBox> sampleMost_{};
     std::array<QRadioButton*, kRowsPerBox> sampleLeast_{};
 };

@@ -2,13 +2,13 @@
 
 #include "Banner.h"
 #include "Session.h"
-#include "Shell.h"
 
 #include <QLineEdit>
 
 namespace tessaly {
 
-PrintableColorsSheet::PrintableColorsSheet(Shell& shell) : ScreenWindow(ScreenId::Printcolor, shell)
+PrintableColorsSheet::PrintableColorsSheet(Shell& shell, Session& session)
+    : ScreenWindow(ScreenId::Printcolor, shell), session_(session)
 {
     Form& f = form();
     const Banner banner = buildBanner(f,
@@ -26,12 +26,12 @@ PrintableColorsSheet::PrintableColorsSheet(Shell& shell) : ScreenWindow(ScreenId
     secondCircle_ = banner.secondCircle;
     addBannerFrame(f, {0, 0}, {7680, 3240});
 
-    followSession([this] { showSession(); });
+    followSession(session_, [this] { showSession(); });
 }
 
 void PrintableColorsSheet::showSession()
 {
-    const auto& group = shell().session().printableColors();
+    const auto& group = session_.printableColors();
     name_->setText(group.userName);
     firstCircle_->setFill(circleColor(group.firstCircle));
     secondCircle_->setFill(circleColor(group.secondCircle));

@@ -12,11 +12,12 @@ class PrintableColorsSheet final : public ScreenWindow {
     Q_OBJECT
 
 public:
-    explicit PrintableColorsSheet(Shell& shell);
+    PrintableColorsSheet(Shell& shell, Session& session);
 
 private:
     void showSession();
 
+    Session& session_;
     QLineEdit* name_ = nullptr;
     CircleShape* firstCircle_ = nullptr;
     CircleShape* secondCircle_ = nullptr;

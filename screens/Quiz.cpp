@@ -3,9 +3,9 @@
 #include "Dialogs.h"
 #include "Marks.h"
 #include "Messages.h"
+#include "Moves.h"
 #include "ScreenFlow.h"
 #include "Session.h"
-#include "Shell.h"
 #include "WordControls.h"
 
 #include <QLabel>
@@ -96,11 +96,14 @@ QString boxName(int box) { return QStringLiteral("Box %1").arg(box); }
 
 } // namespace
 
-QuizPage::QuizPage(QuizScreen part, Shell& shell) : ScreenWindow(screenOf(part), shell), part_(part)
+QuizPage::QuizPage(QuizScreen part, Shell& shell, Moves& moves, Session& session, ScreenFlow& flow, Dialogs& dialogs,
+                   const PrintParts& printing)
+    : ScreenWindow(screenOf(part), shell), part_(part), session_(session), dialogs_(dialogs)
 {
     addStandardMenus({"mnuedit", "Edit"},
-                     {{"mnuprint", "Print",
-                       [this] { printScreen(id(), QStringLiteral("You can not Print the Tessaly at this time!")); }}});
+                     {{"mnuprint", "Print", [this, printing] {
+                           printScreen(printing, id(), QStringLiteral("You can not Print the Tessaly at this time!"));
+                       }}});
     const bool partOne = part == QuizScreen::Quiz;
     // The questionnaire stands on the system's 3D-highlight colour, white in the standard scheme.
     paintBackground(*this, QPalette().color(QPalette::Light));
@@ -122,8 +125,8 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell) : ScreenWindow(screenOf(part),
                                partOne ? QStringLiteral("Next to Part II") : QStringLiteral("Next to Strength Circle"),
                                {8640, 7200, 1215, 615});
     const ScreenId backTo = partOne ? ScreenId::Intro : ScreenId::quiz;
-    connect(back, &QPushButton::clicked, this, [this, backTo] { this->shell().flow().navigate(id(), backTo); });
-    connect(next, &QPushButton::clicked, this, [this, part] { this->shell().finishPart(part); });
+    connect(back, &QPushButton::clicked, this, [this, &flow, backTo] { flow.navigate(id(), backTo); });
+    connect(next, &QPushButton::clicked, this, [&moves, part] { moves.finishPart(part); });
 
     if (!partOne) {
         form().picture("Picture7", Picture::CompanyLogo, {4920, 6720, 2055, 735});
@@ -143,7 +146,7 @@ QuizPage::QuizPage(QuizScreen part, Shell& shell) : ScreenWindow(screenOf(part),
         form().line(member("Line2", i), column.x1, column.y1, column.x2, column.y2);
     }
 
-    followSession([this] {
+    followSession(session_, [this] {
         showMarks();
         showPartOneTotals();
     });
@@ -180,7 +183,7 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
             }
             connect(circle, &QRadioButton::toggled, this, [this, column, box = box.number, row](bool checked) {
                 if (checked)
-                    shell().session().selectMark(column, box, row);
+                    session_.selectMark(column, box, row);
             });
         }
     }
@@ -191,7 +194,7 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(word.caption)));
         definition->setAccessibleDescription(boxLabel);
         connect(definition, &QPushButton::clicked, this, [this, &word] {
-            shell().dialogs().inform(this, kWordDefinitionBox, QString::fromUtf8(word.definition));
+            dialogs_.inform(this, kWordDefinitionBox, QString::fromUtf8(word.definition));
         });
     }
 
@@ -203,7 +206,7 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
 
 void QuizPage::showMarks()
 {
-    const AnswerSheet& sheet = shell().session().answers();
+    const AnswerSheet& sheet = session_.answers();
     for (const BoxCircles& circles : boxes_) {
         const BoxMarks& marks = sheet.marks(circles.box);
         for (int row = 1; row <= kRowsPerBox; ++row) {
@@ -219,7 +222,7 @@ void QuizPage::showPartOneTotals()
     if (part_ != QuizScreen::Quiz2)
         return;
     // Before Part I is scored each field shows its own name, the caption it was made with.
-    const auto& totals = shell().session().partTwo().partOneTotals;
+    const auto& totals = session_.partTwo().partOneTotals;
     for (std::size_t i = 0; i < totals_.size(); ++i)
         totals_[i]->setText(totals ? QString::number((*totals)[i]) : totals_[i]->objectName());
 }

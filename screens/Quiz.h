@@ -11,6 +11,7 @@ class QRadioButton;
 
 namespace tessaly {
 
+class Moves;
 struct QuizCell;
 
 // One questionnaire screen: Part I (boxes 1 to 15) or Part II (boxes 16 to 28). The
@@ -19,7 +20,8 @@ class QuizPage final : public ScreenWindow {
     Q_OBJECT
 
 public:
-    QuizPage(QuizScreen part, Shell& shell);
+    QuizPage(QuizScreen part, Shell& shell, Moves& moves, Session& session, ScreenFlow& flow, Dialogs& dialogs,
+             const PrintParts& printing);
 
 private:
     // The circles of one box, row 1 first.
@@ -34,6 +36,8 @@ private:
     void showPartOneTotals();
 
     QuizScreen part_;
+    Session& session_;
+    Dialogs& dialogs_;
     std::vector<BoxCircles> boxes_;
     std::array<QLineEdit*, 4> totals_{};
 };

@@ -118,13 +118,14 @@ QString pdfNameOf(ScreenId target)
 
 } // namespace
 
-void ScreenWindow::printScreen(ScreenId target, const QString& failure)
+void ScreenWindow::printScreen(const PrintParts& parts, ScreenId target, const QString& failure)
 {
-    auto& screen = expect(qobject_cast<ScreenWindow*>(shell_.flow().screen(target)),
+    auto& screen = expect(qobject_cast<ScreenWindow*>(parts.flow.screen(target)),
                           "only the screens with a client area print their image");
     // The screen as it is at the press, whatever it shows, or whether it is still there, once
     // the printer is known.
-    print({pdfNameOf(target),
+    print(parts,
+          {pdfNameOf(target),
            [image = screenImage(*screen.client()), title = titleOf(target)](Printer& printer) {
                return PrintScreenImage(printer, image, title);
            }},
@@ -133,23 +134,23 @@ void ScreenWindow::printScreen(ScreenId target, const QString& failure)
 
 void ScreenWindow::readAhead(std::function<void()> prepare) { QTimer::singleShot(250, this, std::move(prepare)); }
 
-void ScreenWindow::followSession(std::function<void()> show)
+void ScreenWindow::followSession(Session& session, std::function<void()> show)
 {
-    connect(&shell_.session(), &Session::changed, this, [this, show](ScreenId owner) {
+    connect(&session, &Session::changed, this, [this, show](ScreenId owner) {
         if (owner == id_)
             show();
     });
     show();
 }
 
-void ScreenWindow::print(Printout printout, const QString& failure)
+void ScreenWindow::print(const PrintParts& parts, Printout printout, const QString& failure)
 {
     // Told over this screen, or over the one in front where New has discarded this one since.
-    auto tell = [&dialogs = shell_.dialogs(), failure](PrintOutcome outcome, QWidget* over) {
+    auto tell = [&dialogs = parts.dialogs, failure](PrintOutcome outcome, QWidget* over) {
         if (over && outcome == PrintOutcome::Failed)
             dialogs.inform(over, kPrintFailureBox, failure);
     };
-    shell_.printing().print(this, std::move(printout), std::move(tell));
+    parts.printing.print(this, std::move(printout), std::move(tell));
 }
 
 void ScreenWindow::setVisible(bool visible)

@@ -13,7 +13,18 @@ class QScrollArea;
 
 namespace tessaly {
 
+class Dialogs;
+class ScreenFlow;
+class Session;
 class Shell;
+
+// What a screen that prints uses: the way to the printer, the box that tells a failure, and
+// the flow that holds the screens whose image it prints.
+struct PrintParts {
+    Printing& printing;
+    Dialogs& dialogs;
+    ScreenFlow& flow;
+};
 
 // What a failed print of a screen's image says, where the screen has no words of its own.
 inline const QString kScreenPrintFailure = QStringLiteral("You can not Print this screen at this time!");
@@ -41,7 +52,6 @@ public:
     ScreenWindow(ScreenId id, Shell& shell);
 
     ScreenId id() const { return id_; }
-    Shell& shell() { return shell_; }
     QWidget* client() const { return client_; }
     Form& form() { return form_; }
 
@@ -53,15 +63,15 @@ protected:
     void addStandardMenus(MenuEntry dropDown, std::initializer_list<MenuItem> items = {},
                           const char* exitName = "mnuexit");
     // Prints the image of a screen's client area; a failure is told with `failure`.
-    void printScreen(ScreenId target, const QString& failure);
+    void printScreen(const PrintParts& parts, ScreenId target, const QString& failure);
     // Gets the screen most likely to come next ready (`prepare`) once this one has had time to
     // paint, so that the move there costs no more than its paint.
     void readAhead(std::function<void()> prepare);
     // Shows the session fields this screen owns now and again whenever they change.
-    void followSession(std::function<void()> show);
+    void followSession(Session& session, std::function<void()> show);
     // Starts a printout; if it fails, the print failure box tells `failure`. The screen goes on
     // while the printout is on its way.
-    void print(Printout printout, const QString& failure);
+    void print(const PrintParts& parts, Printout printout, const QString& failure);
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -3,8 +3,8 @@
 #include "Content.h"
 #include "EmbeddedText.h"
 #include "Product.h"
+#include "Moves.h"
 #include "ScreenFlow.h"
-#include "Shell.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +16,7 @@ namespace {
 // Only the panel's own uncovered area reacts; its labels and pictures keep their events.
 class SplashPanel final : public QWidget {
 public:
-    SplashPanel(Shell& shell, QWidget* parent) : QWidget(parent), shell_(shell) { setMouseTracking(true); }
+    SplashPanel(Moves& moves, QWidget* parent) : QWidget(parent), moves_(moves) { setMouseTracking(true); }
 
 protected:
     void mouseMoveEvent(QMouseEvent*) override { leave(); }
@@ -28,18 +28,19 @@ private:
         if (left_)
             return;
         left_ = true;
-        shell_.leaveSplash();
+        moves_.leaveSplash();
     }
 
-    Shell& shell_;
+    Moves& moves_;
     bool left_ = false;
 };
 
 } // namespace
 
-SplashScreen::SplashScreen(Shell& shell) : ScreenWindow(ScreenId::frmSplash, shell)
+SplashScreen::SplashScreen(Shell& shell, Moves& moves, ScreenFlow& flow)
+    : ScreenWindow(ScreenId::frmSplash, shell), flow_(flow)
 {
-    auto* frame = new SplashPanel(shell, client());
+    auto* frame = new SplashPanel(moves, client());
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(toPixels({480, 240, 6465, 4755}));
     frame->setAutoFillBackground(true);
@@ -91,7 +92,7 @@ void SplashScreen::keyPressEvent(QKeyEvent* event)
         ScreenWindow::keyPressEvent(event);
         return;
     }
-    shell().flow().show(ScreenId::step1);
+    flow_.show(ScreenId::step1);
 }
 
 } // namespace tessaly

@@ -4,7 +4,6 @@
 #include "Printouts.h"
 #include "ScreenFlow.h"
 #include "Session.h"
-#include "Shell.h"
 
 #include <QImage>
 #include <QLabel>
@@ -87,7 +86,8 @@ struct Caption {
 
 } // namespace
 
-StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId::Graph1, shell)
+StrengthCircleScreen::StrengthCircleScreen(Shell& shell, Session& session, ScreenFlow& flow, const PrintParts& printing)
+    : ScreenWindow(ScreenId::Graph1, shell), session_(session), printing_(printing)
 {
     addStandardMenus({"mnufile", "File"}, {{"Print", "Print", [this] { Print_Click(); }}});
     Form& f = form();
@@ -117,7 +117,7 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
         // session at once: the chart and the printout read the values from there.
         connect(values_[i], &QLineEdit::textChanged, this,
                 [this, color](const QString& text) {
-                    this->shell().session().setStrengthValue(color, StrengthValue::typed(text));
+                    session_.setStrengthValue(color, StrengthValue::typed(text));
                 });
     }
     const std::array<Caption, 4> captions{{
@@ -152,17 +152,15 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell) : ScreenWindow(ScreenId
             "The Strength Circle indicates the percentage of your primary colors compared to the secondary colors."),
         {840, 6120, 3375, 735}, {.back = Qt::white});
 
-    connect(back, &QPushButton::clicked, this,
-            [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::quiz); });
-    connect(onward, &QPushButton::clicked, this,
-            [this] { this->shell().flow().navigate(ScreenId::Graph1, ScreenId::Yourcolor1); });
-    followSession([this] { showValues(); });
+    connect(back, &QPushButton::clicked, this, [&flow] { flow.navigate(ScreenId::Graph1, ScreenId::quiz); });
+    connect(onward, &QPushButton::clicked, this, [&flow] { flow.navigate(ScreenId::Graph1, ScreenId::Yourcolor1); });
+    followSession(session_, [this] { showValues(); });
 }
 
 void StrengthCircleScreen::Picture1_MouseMove()
 {
     // The chart reads the values afresh at every movement.
-    const StrengthValues& values = shell().session().strengthCircle().values;
+    const StrengthValues& values = session_.strengthCircle().values;
     QStringList shown;
     for (const Color color : kColors)
         shown << QString::fromUtf8(colorName(color)) + u' ' + values[indexOf(color)].text();
@@ -177,9 +175,9 @@ void StrengthCircleScreen::Picture1_MouseMove()
 void StrengthCircleScreen::Print_Click()
 {
     // The name and the values as they stand now go to paper.
-    const Session& session = shell().session();
-    print({QStringLiteral("Tessaly values.pdf"),
-           [name = session.yourColors().userName, values = session.strengthCircle().values](Printer& printer) {
+    print(printing_,
+          {QStringLiteral("Tessaly values.pdf"),
+           [name = session_.yourColors().userName, values = session_.strengthCircle().values](Printer& printer) {
                return printValues(printer, name, values);
            }},
           QStringLiteral("You can not Print your Values at this time!"));
@@ -187,7 +185,7 @@ void StrengthCircleScreen::Print_Click()
 
 void StrengthCircleScreen::showValues()
 {
-    const auto& group = shell().session().strengthCircle();
+    const auto& group = session_.strengthCircle();
     for (std::size_t i = 0; i < values_.size(); ++i) {
         // A box being typed into already shows what it holds; leave its cursor alone.
         if (values_[i]->text() != group.values[i].text())

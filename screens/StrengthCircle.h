@@ -16,7 +16,7 @@ class StrengthCircleScreen final : public ScreenWindow {
     Q_OBJECT
 
 public:
-    explicit StrengthCircleScreen(Shell& shell);
+    StrengthCircleScreen(Shell& shell, Session& session, ScreenFlow& flow, const PrintParts& printing);
 
     void Picture1_MouseMove();
     void Print_Click();
@@ -24,6 +24,8 @@ public:
 private:
     void showValues();
 
+    Session& session_;
+    const PrintParts printing_;
     std::array<QLineEdit*, 4> values_{};
     std::array<QLineEdit*, 4> rawTotals_{};
     ChartBox* chart_ = nullptr;

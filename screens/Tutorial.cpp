@@ -4,7 +4,6 @@
 #include "EmbeddedText.h"
 #include "Pictures.h"
 #include "ScreenFlow.h"
-#include "Shell.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -127,10 +126,13 @@ std::vector<ColourPage> colourPages()
 
 } // namespace
 
-TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
+TutorialPage::TutorialPage(ScreenId id, Shell& shell, ScreenFlow& flow, const PrintParts& printing)
+    : ScreenWindow(id, shell)
 {
-    addStandardMenus({"editform", "Edit"},
-                     {{"prtform", "Print Form", [this] { printScreen(this->id(), kScreenPrintFailure); }}}, "exitfrm");
+    addStandardMenus(
+        {"editform", "Edit"},
+        {{"prtform", "Print Form", [this, printing] { printScreen(printing, this->id(), kScreenPrintFailure); }}},
+        "exitfrm");
     setWindowIcon(pictureIcon(QStringLiteral(":/assets/tutorial-icon.png")));
 
     switch (id) {
@@ -165,7 +167,7 @@ TutorialPage::TutorialPage(ScreenId id, Shell& shell) : ScreenWindow(id, shell)
             auto* button = form().button(b.name, QString::fromLatin1(b.caption), b.at);
             button->raise();
             connect(button, &QPushButton::clicked, this,
-                    [this, target = b.target] { this->shell().flow().navigate(this->id(), target); });
+                    [this, &flow, target = b.target] { flow.navigate(this->id(), target); });
         }
     }
 }

@@ -12,7 +12,7 @@ class TutorialPage final : public ScreenWindow {
     Q_OBJECT
 
 public:
-    TutorialPage(ScreenId id, Shell& shell);
+    TutorialPage(ScreenId id, Shell& shell, ScreenFlow& flow, const PrintParts& printing);
 
 private:
     void buildStepOne();

@@ -1,6 +1,7 @@
 #include "YourColors.h"
 
 #include "Banner.h"
+#include "Moves.h"
 #include "ScreenFlow.h"
 #include "Session.h"
 #include "Shell.h"
@@ -10,14 +11,16 @@
 
 namespace tessaly {
 
-YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourcolor1, shell)
+YourColorsScreen::YourColorsScreen(Shell& shell, Moves& moves, Session& session, ScreenFlow& flow,
+                                   const PrintParts& printing)
+    : ScreenWindow(ScreenId::Yourcolor1, shell), session_(session)
 {
     addStandardMenus({"mnuedit", "Edit"});
     Form& f = form();
 
     auto* print = f.button("Command5", QStringLiteral("Print Your Colors"), {2880, 3840, 1215, 615});
-    connect(print, &QPushButton::clicked, this, [this] {
-        printScreen(ScreenId::Printcolor, QStringLiteral("You can not Print the Your Colors at this time!"));
+    connect(print, &QPushButton::clicked, this, [this, printing] {
+        printScreen(printing, ScreenId::Printcolor, QStringLiteral("You can not Print the Your Colors at this time!"));
     });
     for (std::size_t i = 0; i < values_.size(); ++i) {
         const QByteArray name = "Text" + QByteArray::number(static_cast<int>(i) + 2);
@@ -53,20 +56,17 @@ YourColorsScreen::YourColorsScreen(Shell& shell) : ScreenWindow(ScreenId::Yourco
     setTabOrder(print, name_);
     back->setFocus();
 
-    connect(name_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { this->shell().session().setYourColorsName(text); });
-    connect(back, &QPushButton::clicked, this,
-            [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::Graph1); });
-    connect(discover, &QPushButton::clicked, this, [this] { this->shell().discoverYourColors(); });
-    connect(others, &QPushButton::clicked, this,
-            [this] { this->shell().flow().navigate(ScreenId::Yourcolor1, ScreenId::choice1); });
-    connect(exit, &QPushButton::clicked, this, [this] { this->shell().exitProgram(ScreenId::Yourcolor1); });
-    followSession([this] { showSession(); });
+    connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) { session_.setYourColorsName(text); });
+    connect(back, &QPushButton::clicked, this, [&flow] { flow.navigate(ScreenId::Yourcolor1, ScreenId::Graph1); });
+    connect(discover, &QPushButton::clicked, this, [&moves] { moves.discoverYourColors(); });
+    connect(others, &QPushButton::clicked, this, [&flow] { flow.navigate(ScreenId::Yourcolor1, ScreenId::choice1); });
+    connect(exit, &QPushButton::clicked, this, [&shell] { shell.exitProgram(ScreenId::Yourcolor1); });
+    followSession(session_, [this] { showSession(); });
 }
 
 void YourColorsScreen::showSession()
 {
-    const auto& group = shell().session().yourColors();
+    const auto& group = session_.yourColors();
     if (name_->text() != group.userName)
         name_->setText(group.userName);
     // Before the scoring each value field shows its own name, the caption it was made with.

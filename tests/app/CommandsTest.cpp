@@ -202,7 +202,9 @@ class CommandsWithRealBoxes : public Commands {
 protected:
     CommandsWithRealBoxes()
     {
-        flow.setFactory([this](ScreenId id) { return createScreen(id, realShell); });
+        flow.setFactory([this](ScreenId id) {
+            return createScreen(id, {realShell, realMoves, session, flow, realDialogs, printing, systemInfo});
+        });
     }
 
     ~CommandsWithRealBoxes() override
@@ -222,7 +224,8 @@ protected:
     }
 
     QtDialogs realDialogs;
-    Shell realShell{session, flow, realDialogs, systemInfo, printing};
+    Shell realShell{session, flow, realDialogs};
+    Moves realMoves{session, flow, realDialogs};
 };
 
 } // namespace

@@ -178,7 +178,7 @@ TEST_F(Flow, AboutIsModelessAndBuiltAfreshAfterOk)
 
 TEST_F(Flow, AKeyOnTheSplashOpensTheTutorialAndLeavesTheSplashOpen)
 {
-    shell.start();
+    program.start();
     QWidget* splash = screen(frmSplash);
     for (const auto& [key, text] : {std::pair{Qt::Key_A, "a"}, std::pair{Qt::Key_Escape, "\x1b"}}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
@@ -196,7 +196,7 @@ TEST_F(Flow, TheSplashLeftOpenByAKeyStillLeadsToTheTutorialAndTheCurrentScreenSt
 {
     // A key leaves the splash open behind the tutorial; the person goes on to the instructions,
     // then moves the mouse over the part of the splash that nothing covers.
-    shell.start();
+    program.start();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     QCoreApplication::sendEvent(screen(frmSplash), &press);
     click(step1, "Command2");

@@ -434,7 +434,7 @@ TEST_F(Monkey, RandomActionsNeverBreakTheProgram)
     std::deque<std::string> log;
     std::set<ScreenId> reached;
     std::size_t mostOnView = 0;
-    shell.start();
+    program.start();
     for (int i = 0; i < actions; ++i) {
         // Some printouts fail, some print systems fail or have no printer.
         const unsigned system = random() % 20;
@@ -484,7 +484,7 @@ TEST_F(Monkey, RandomActionsNeverBreakTheProgram)
             session.resetOwnedBy(ScreenId::Yourcolor1);
             session.resetOwnedBy(ScreenId::Intro);
             session.resetOwnedBy(ScreenId::Printcolor);
-            shell.start();
+            program.start();
         }
     }
     std::string seen;

@@ -42,7 +42,7 @@ class Catalogue : public Harness {};
 
 TEST_F(Catalogue, StartShowsTheSplashScreenAlone)
 {
-    shell.start();
+    program.start();
     EXPECT_EQ(visibleScreens(), std::set<ScreenId>{ScreenId::frmSplash});
     QWidget* splash = screen(ScreenId::frmSplash);
     EXPECT_EQ(splash->size(), QSize(505, 357));

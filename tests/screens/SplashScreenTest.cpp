@@ -24,7 +24,7 @@ protected:
 
 TEST_F(SplashScreenTest, ShowsTheMottoProductAndVersion)
 {
-    shell.start();
+    program.start();
     QWidget* splash = screen(frmSplash);
     auto text = [&](const char* name) { return splash->findChild<QLabel*>(name)->text(); };
     EXPECT_EQ(text("Label1") + " " + text("Label3") + text("Label4") + text("Label5") + text("Label6") + " "
@@ -42,7 +42,7 @@ TEST_F(SplashScreenTest, ShowsTheMottoProductAndVersion)
 
 TEST_F(SplashScreenTest, MovementOverItsLabelsAndPicturesAloneDoesNothing)
 {
-    shell.start();
+    program.start();
     QWidget* splash = screen(frmSplash);
     for (const char* name : {"lblProductName", "Label1", "Label4", "imgLogo", "Picture1", "lblWarning"}) {
         auto* w = splash->findChild<QWidget*>(name);
