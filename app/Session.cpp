@@ -6,7 +6,10 @@ bool Session::testTaken() const { return answers_.most(1).has_value() && answers
 
 void Session::selectMark(MarkColumn column, int box, int row)
 {
-    answers_.select(column, box, row);
+    if (column == MarkColumn::Most)
+        answers_.selectMost(box, row);
+    else
+        answers_.selectLeast(box, row);
     Q_EMIT changed(screenOf(screenOfBox(box)));
 }
 

@@ -22,7 +22,9 @@ const BoxMarks& AnswerSheet::marks(int box) const
     return boxes_[static_cast<std::size_t>(box - 1)];
 }
 
-void AnswerSheet::select(MarkColumn column, int box, int row) { const_cast<BoxMarks&>(marks(box)).select(column, row); }
+void AnswerSheet::selectMost(int box, int row) { marksOf(box).select(MarkColumn::Most, row); }
+
+void AnswerSheet::selectLeast(int box, int row) { marksOf(box).select(MarkColumn::Least, row); }
 
 void AnswerSheet::resetScreen(QuizScreen screen)
 {

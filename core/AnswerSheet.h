@@ -19,9 +19,10 @@ struct BoxMarks {
 
 class AnswerSheet {
 public:
-    void selectMost(int box, int row) { select(MarkColumn::Most, box, row); }
-    void selectLeast(int box, int row) { select(MarkColumn::Least, box, row); }
-    void select(MarkColumn column, int box, int row);
+    // The box's mark in the column moves to the row, and leaves the other column if it was
+    // there.
+    void selectMost(int box, int row);
+    void selectLeast(int box, int row);
 
     std::optional<int> most(int box) const { return marks(box).most; }
     std::optional<int> least(int box) const { return marks(box).least; }
@@ -31,6 +32,8 @@ public:
     void resetScreen(QuizScreen screen);
 
 private:
+    BoxMarks& marksOf(int box) { return const_cast<BoxMarks&>(marks(box)); }
+
     std::array<BoxMarks, kBoxCount> boxes_{};
 };
 

@@ -10,8 +10,10 @@ constexpr std::optional<ScoreBand> band(int low, int high) { return ScoreBand{lo
 constexpr std::optional<ScoreBand> only(int raw) { return ScoreBand{raw, raw}; }
 constexpr std::optional<ScoreBand> none;
 
+} // namespace
+
 // Value: Red, Yellow, Blue, Green.
-constexpr std::array<GraphScaleRow, 28> kScale{{
+constexpr std::array<GraphScaleRow, 28> kGraphScale{{
     {1, {band(kOpenLow, -20), band(kOpenLow, -17), band(kOpenLow, -17), band(kOpenLow, -19)}},
     {2, {band(-19, -17), band(-16, -9), band(-16, -8), band(-18, -12)}},
     {3, {only(-16), band(-8, -7), only(-7), only(-11)}},
@@ -42,6 +44,8 @@ constexpr std::array<GraphScaleRow, 28> kScale{{
     {28, {band(16, kOpenHigh), band(16, kOpenHigh), none, none}},
 }};
 
+namespace {
+
 bool leads(const ColorValues& values, Color color)
 {
     const int own = values[indexOf(color)];
@@ -49,8 +53,6 @@ bool leads(const ColorValues& values, Color color)
 }
 
 } // namespace
-
-std::span<const GraphScaleRow> graphScale() { return kScale; }
 
 ColorValues scorePart(const AnswerSheet& sheet, QuizScreen screen)
 {
@@ -71,7 +73,7 @@ ColorValues scorePart(const AnswerSheet& sheet, QuizScreen screen)
 
 int graphValue(Color color, int raw)
 {
-    for (const auto& row : kScale) {
+    for (const auto& row : kGraphScale) {
         const auto& b = row.bands[indexOf(color)];
         if (b && raw >= b->low && raw <= b->high)
             return row.value;

@@ -6,7 +6,6 @@
 #include <array>
 #include <limits>
 #include <optional>
-#include <span>
 
 namespace tessaly {
 
@@ -26,7 +25,7 @@ struct GraphScaleRow {
 };
 
 // The step tables of the paper graph sheet, columns A to D: raw score to value 1 to 28.
-std::span<const GraphScaleRow> graphScale();
+extern const std::array<GraphScaleRow, 28> kGraphScale;
 
 struct ColorChoice {
     Color first;

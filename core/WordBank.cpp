@@ -244,13 +244,6 @@ const WordBox& WordBank::box(int number) const
     return boxes_[static_cast<std::size_t>(number - 1)];
 }
 
-const BoxWord& WordBank::word(int boxNumber, int row) const
-{
-    if (row < 1 || row > kRowsPerBox)
-        throw std::out_of_range("row out of range");
-    return box(boxNumber).words[static_cast<std::size_t>(row - 1)];
-}
-
 const std::array<std::string_view, kRowsPerBox>& sampleDefinitions()
 {
     static const auto texts = [] {

@@ -43,7 +43,6 @@ public:
     std::span<const WordBox> boxes() const { return boxes_; }
     std::span<const WordBox> boxesOf(QuizScreen screen) const;
     const WordBox& box(int number) const; // throws std::out_of_range outside 1..28
-    const BoxWord& word(int box, int row) const;
 
 private:
     WordBank();

@@ -45,7 +45,6 @@ public:
     void cancel();
 
     bool passed() const;
-    bool cancelled() const { return cancelled_; }
     // Time left, zero once passed.
     std::chrono::milliseconds left() const;
 

@@ -40,7 +40,7 @@ TEST_P(Selection, FollowsTheRule)
 {
     AnswerSheet sheet;
     for (const auto& c : GetParam().clicks)
-        sheet.select(c.column, 1, c.row);
+        c.column == MarkColumn::Most ? sheet.selectMost(1, c.row) : sheet.selectLeast(1, c.row);
     EXPECT_EQ(sheet.most(1), GetParam().most);
     EXPECT_EQ(sheet.least(1), GetParam().least);
 }

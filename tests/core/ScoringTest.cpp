@@ -78,7 +78,7 @@ TEST(Scoring, ScaleIsCompleteAndRising)
         SCOPED_TRACE(std::string(colorName(c)));
         int expectedLow = kOpenLow;
         int lastValue = 0;
-        for (const auto& row : graphScale()) {
+        for (const auto& row : kGraphScale) {
             const auto& band = row.bands[indexOf(c)];
             if (!band)
                 continue;

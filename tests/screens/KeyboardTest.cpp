@@ -75,7 +75,7 @@ TEST_F(Keyboard, EnterPressesTheFocusedButtonOnEveryKindOfScreen)
 
     // A definition button shows its word's definition.
     focusOnArrival(quiz);
-    dialogs.expectMessage(kWordDefinitionBox, QString::fromUtf8(WordBank::instance().word(1, 1).definition));
+    dialogs.expectMessage(kWordDefinitionBox, QString::fromUtf8(WordBank::instance().box(1).words[0].definition));
     auto* definition = screen(quiz)->findChild<QPushButton*>("Command72");
     definition->setFocus();
     QTest::keyClick(definition, Qt::Key_Return);
