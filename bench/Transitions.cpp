@@ -2,7 +2,8 @@
 // asks for it to the frame of the next screen reaching the server. The input is delivered
 // to the control as the window system's event would be; message and input boxes answer at
 // once (Yes, a name), so that only the program's own work is timed.
-#include "Dialogs.h"
+#include "AnsweringDialogs.h"
+#include "FakePrintSystem.h"
 #include "PathSystemInfoTool.h"
 #include "Program.h"
 #include "QtWindowStacking.h"
@@ -59,23 +60,13 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-class AnsweringDialogs final : public Dialogs {
-public:
-    bool ask(QWidget*, const QString&) override { return true; }
-    void inform(QWidget*, BoxLook, const QString& text) override
-    {
-        std::fprintf(stderr, "unexpected message box: %s\n", qPrintable(text));
-    }
-    QString inputText(QWidget*, const QString&, const QString&) override { return QStringLiteral("Pat"); }
-    QString saveFileName(QWidget*, const QString&) override { return {}; }
-};
-
-// Nothing is printed while screen changes are timed.
-class NoPrinters final : public PrintSystem {
-public:
-    Destination findDefault(const Deadline&) override { return {}; }
-    std::unique_ptr<PrintJob> jobFor(const Destination&) override { return nullptr; }
-};
+// Nothing is printed while screen changes are timed: there is no printer.
+std::shared_ptr<testing::FakePrintSystem> noPrinters()
+{
+    auto system = std::make_shared<testing::FakePrintSystem>();
+    system->kind = Destination::Kind::None;
+    return system;
+}
 
 enum class Input { Click, Move, Key, Menu };
 
@@ -335,10 +326,10 @@ private:
                     timings.size(), kRuns, overFirst, kFrameMs, overMedian);
     }
 
-    AnsweringDialogs dialogs_;
+    testing::AnsweringDialogs dialogs_;
     QtWindowStacking stacking_;
     PathSystemInfoTool systemInfo_;
-    Program program_{{dialogs_, stacking_, systemInfo_, std::make_shared<NoPrinters>()}, [] {}};
+    Program program_{{dialogs_, stacking_, systemInfo_, noPrinters()}, [] {}};
     Session& session_ = program_.session;
     ScreenFlow& flow_ = program_.flow;
 };
