@@ -1,9 +1,10 @@
 // Notices, from outside a Qt program, when it hands a painted frame to the X server: an
 // image put into a window (or into the pixmap behind it) followed by the flush that sends
 // it. Preloaded into a program (LD_PRELOAD), and given a report file in
-// TESSALY_BENCH_FRAME_REPORT, it writes the time and the resident memory at the first
-// frame to that file and ends the process there, so that a profiler running it stops
-// counting at the same point. Linked into a program, it tells when each window last sent one.
+// TESSALY_BENCH_FRAME_REPORT, it writes the time, the resident memory and the part of it no
+// other process shares at the first frame to that file and ends the process there, so that a
+// profiler running it stops counting at the same point. Linked into a program, it tells when
+// each window last sent one.
 #include <xcb/xcb.h>
 
 #include <dlfcn.h>
@@ -84,6 +85,26 @@ long residentKb()
     return kb;
 }
 
+// The resident pages no other process maps (Private_Clean and Private_Dirty). A library's
+// pages count here only while no other process has them in, so the figure moves with what
+// else runs on the machine; compare it between programs measured side by side.
+long uniqueKb()
+{
+    FILE* rollup = std::fopen("/proc/self/smaps_rollup", "r");
+    if (!rollup)
+        return -1;
+    char line[256];
+    long kb = 0;
+    while (std::fgets(line, sizeof line, rollup)) {
+        if (std::strncmp(line, "Private_Clean:", 14) == 0)
+            kb += std::strtol(line + 14, nullptr, 10);
+        else if (std::strncmp(line, "Private_Dirty:", 14) == 0)
+            kb += std::strtol(line + 14, nullptr, 10);
+    }
+    std::fclose(rollup);
+    return kb;
+}
+
 void frameSent()
 {
     imagePending = false;
@@ -98,7 +119,7 @@ void frameSent()
     if (!report || frames != 1)
         return;
     if (FILE* out = std::fopen(report, "w")) {
-        std::fprintf(out, "%llu %ld\n", static_cast<unsigned long long>(sentNs), residentKb());
+        std::fprintf(out, "%llu %ld %ld\n", static_cast<unsigned long long>(sentNs), residentKb(), uniqueKb());
         std::fclose(out);
     }
     _exit(0);

@@ -5,9 +5,9 @@
 
 Run by bench/run, on the X server and session bus it started. For the floor, the floor with
 the printing libraries loaded and the program: the instructions executed from exec to the
-first painted frame (callgrind), the wall time to that frame and the resident memory then.
-The first-frame shim, preloaded, ends each process at its first frame; the program itself
-runs as a user starts it.
+first painted frame (callgrind), the wall time to that frame and the resident memory then,
+all of it and the part no other process shares. The first-frame shim, preloaded, ends each
+process at its first frame; the program itself runs as a user starts it.
 """
 
 import os
@@ -34,7 +34,7 @@ def environment(work):
 
 
 def first_frame(program, env, shim, work, valgrind=None):
-    """Runs a program to its first frame: (instructions or None, wall ns, resident kB)."""
+    """Runs a program to its first frame: (instructions or None, wall ns, resident kB, unique kB)."""
     report = work / "frame"
     report.unlink(missing_ok=True)
     run_env = dict(env, LD_PRELOAD=str(shim), TESSALY_BENCH_FRAME_REPORT=str(report))
@@ -47,13 +47,31 @@ def first_frame(program, env, shim, work, valgrind=None):
     _, errors = process.communicate(timeout=600)
     if process.returncode != 0 or not report.exists():
         sys.exit(f"bench: {program.name} ended without a frame ({process.returncode}):\n{errors}")
-    frame_ns, rss_kb = (int(v) for v in report.read_text().split())
+    frame_ns, rss_kb, unique_kb = (int(v) for v in report.read_text().split())
     instructions = None
     if valgrind:
         out = work / f"callgrind.out.{process.pid}"
         instructions = int(re.search(r"^(?:summary|totals): (\d+)", out.read_text(), re.M).group(1))
         out.replace(work / f"callgrind.{program.name}")
-    return instructions, frame_ns - start, rss_kb
+    return instructions, frame_ns - start, rss_kb, unique_kb
+
+
+def as_from_disk(programs):
+    """Drops each program's file from the page cache, for the warm-up runs to read it back.
+
+    A start maps the blocks of the page cache that hold what it touches of its file, each
+    whole. A file the linker has just written stays in the large blocks it was written in,
+    one read back from the disk in those readahead makes: without this, whichever program was
+    linked last would seem to need hundreds of kilobytes more. Read back alike, each program
+    is measured as a user's start finds it.
+    """
+    for program in programs:
+        fd = os.open(program, os.O_RDONLY)
+        try:
+            os.fsync(fd)  # pages not yet written out would stay
+            os.posix_fadvise(fd, 0, 0, os.POSIX_FADV_DONTNEED)
+        finally:
+            os.close(fd)
 
 
 def per_object(callgrind_file):
@@ -99,6 +117,7 @@ def main():
     os.chmod(work, 0o700)
     try:
         env = environment(work)
+        as_from_disk(programs.values())
         for program in programs.values():  # font and shader caches warm, pages in memory
             first_frame(program, env, shim, work)
 
@@ -111,24 +130,27 @@ def main():
 
         walls = {name: [] for name in programs}
         rss = {name: [] for name in programs}
+        unique = {name: [] for name in programs}
         for _ in range(WALL_RUNS):  # interleaved, so that the machine's load falls on all alike
             for name, program in programs.items():
-                _, wall, kb = first_frame(program, env, shim, work)
+                _, wall, kb, unique_kb = first_frame(program, env, shim, work)
                 walls[name].append(wall / 1e6)
                 rss[name].append(kb / 1024)
+                unique[name].append(unique_kb / 1024)
 
         print(f"\nStart-up to the first frame ({WALL_RUNS} runs each, median; wall spread is max-min over median):")
-        print(f"  {'':15} {'instructions':>14} {'wall ms':>9} {'spread':>7} {'RSS MB':>8}")
+        print(f"  {'':15} {'instructions':>14} {'wall ms':>9} {'spread':>7} {'RSS MB':>8} {'unique MB':>10}")
         for name in programs:
             print(f"  {name:15} {instructions[name] / 1e6:12.2f} M {statistics.median(walls[name]):9.1f} "
-                  f"{spread(walls[name]):6.0f}% {statistics.median(rss[name]):8.1f}")
+                  f"{spread(walls[name]):6.0f}% {statistics.median(rss[name]):8.1f} {statistics.median(unique[name]):10.1f}")
         floor = "floor"
         for name in programs:
             if name == floor:
                 continue
             print(f"  {name} / floor: instructions {instructions[name] / instructions[floor]:.3f}x, "
                   f"wall {statistics.median(walls[name]) / statistics.median(walls[floor]):.3f}x, "
-                  f"memory {statistics.median(rss[name]) / statistics.median(rss[floor]):.3f}x")
+                  f"memory {statistics.median(rss[name]) / statistics.median(rss[floor]):.3f}x, "
+                  f"unique {statistics.median(unique[name]) / statistics.median(unique[floor]):.3f}x")
 
         ours = per_object(work / "callgrind.tessaly")
         bare = per_object(work / "callgrind.tessaly_floor")

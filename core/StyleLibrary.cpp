@@ -38,39 +38,46 @@ const std::array<Source, 12> kSources{{
 }};
 // clang-format on
 
-const std::array<StyleDescription, 12> kStyles = [] {
-    std::array<StyleDescription, 12> styles;
-    for (std::size_t i = 0; i < kSources.size(); ++i) {
-        const Source& s = kSources[i];
-        auto printed = splitLines(s.printText);
-        const auto headerEnd = printed.begin() + std::min<std::ptrdiff_t>(4, std::ssize(printed));
-        styles[i] = {s.screen,
-                     s.first,
-                     s.second,
-                     s.heading,
-                     s.nickname,
-                     s.screenText,
-                     {printed.begin(), headerEnd},
-                     {headerEnd, printed.end()}};
-    }
-    return styles;
-}();
+// Made on first use: start-up has no need of the printed texts split into lines.
+const std::array<StyleDescription, 12>& styles()
+{
+    static const std::array<StyleDescription, 12> made = [] {
+        std::array<StyleDescription, 12> styles;
+        for (std::size_t i = 0; i < kSources.size(); ++i) {
+            const Source& s = kSources[i];
+            auto printed = splitLines(s.printText);
+            const auto headerEnd = printed.begin() + std::min<std::ptrdiff_t>(4, std::ssize(printed));
+            styles[i] = {s.screen,
+                         s.first,
+                         s.second,
+                         s.heading,
+                         s.nickname,
+                         s.screenText,
+                         {printed.begin(), headerEnd},
+                         {headerEnd, printed.end()}};
+        }
+        return styles;
+    }();
+    return made;
+}
 
 } // namespace
 
-std::span<const StyleDescription> StyleLibrary::all() { return kStyles; }
+std::span<const StyleDescription> StyleLibrary::all() { return styles(); }
 
 const StyleDescription* StyleLibrary::byScreen(std::string_view screen)
 {
-    const auto it = std::ranges::find(kStyles, screen, &StyleDescription::screen);
-    return it == kStyles.end() ? nullptr : &*it;
+    const auto& library = styles();
+    const auto it = std::ranges::find(library, screen, &StyleDescription::screen);
+    return it == library.end() ? nullptr : &*it;
 }
 
 const StyleDescription* StyleLibrary::byColors(Color first, Color second)
 {
+    const auto& library = styles();
     const auto it =
-        std::ranges::find_if(kStyles, [&](const auto& s) { return s.first == first && s.second == second; });
-    return it == kStyles.end() ? nullptr : &*it;
+        std::ranges::find_if(library, [&](const auto& s) { return s.first == first && s.second == second; });
+    return it == library.end() ? nullptr : &*it;
 }
 
 } // namespace tessaly

@@ -79,7 +79,10 @@ protected:
         const qreal stretch = std::max(area.width() / natural_.width(), area.height() / natural_.height());
         const QPixmap picture =
             loadPicture(painter.deviceTransform().m11() * stretch > 1 ? doubleSizeOf(resource_) : resource_);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // Drawn pixel for pixel, a picture is copied as it is. Smoothing it anyway changes no pixel
+        // but sends it down Qt's general painting path, which starts a pool of threads for it.
+        if (painter.deviceTransform().isScaling() || area.size() != QSizeF(picture.size()))
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(area, picture, QRectF(picture.rect()));
     }
 
