@@ -1,6 +1,6 @@
 #include "EndNow.h"
-#include "Program.h"
 #include "PrintSystem.h"
+#include "Program.h"
 #include "Screens.h"
 #include "Startup.h"
 #include "SystemParts.h"

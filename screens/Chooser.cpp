@@ -22,9 +22,9 @@ constexpr std::array<int, 3> kRowTops{1800, 2640, 3480};
 ChooserScreen::ChooserScreen(Shell& shell, Moves& moves, ScreenFlow& flow, const PrintParts& printing)
     : ScreenWindow(ScreenId::choice1, shell)
 {
-    addStandardMenus(
-        {"mnuedit", "Edit"},
-        {{"prtform", "Print Form", [this, printing] { printScreen(printing, ScreenId::choice1, kScreenPrintFailure); }}});
+    addStandardMenus({"mnuedit", "Edit"}, {{"prtform", "Print Form", [this, printing] {
+                                                printScreen(printing, ScreenId::choice1, kScreenPrintFailure);
+                                            }}});
     form().picture("Picture1", Picture::CompanyLogo, {2640, 120, 2175, 855});
     form().label("Label1", QStringLiteral("Choose the color combination that you whould like to learn more about"),
                  {1080, 1080, 5535, 495}, {.back = Qt::white});

@@ -46,8 +46,9 @@ IntroScreen::IntroScreen(Shell& shell, Moves& moves, Session& session, ScreenFlo
                          const PrintParts& printing)
     : ScreenWindow(ScreenId::Intro, shell), session_(session), flow_(flow), dialogs_(dialogs), printing_(printing)
 {
-    addStandardMenus({"mnufile", "File"},
-                     {{"prtform", "Print Form", [this] { printScreen(printing_, ScreenId::Intro, kScreenPrintFailure); }}});
+    addStandardMenus({"mnufile", "File"}, {{"prtform", "Print Form", [this] {
+                                                printScreen(printing_, ScreenId::Intro, kScreenPrintFailure);
+                                            }}});
     // The questionnaire's first screen, with its fifteen boxes, is built while the person reads.
     readAhead([this] { flow_.screen(ScreenId::quiz); });
     // Built in the order of the screen's table: earlier controls lie on top and come first
@@ -157,9 +158,8 @@ void IntroScreen::buildSampleRows(QWidget* mostPanel, QWidget* leastPanel)
         grey.setColor(QPalette::Button, kLightGrey);
         definition->setPalette(grey);
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(words[i].caption)));
-        connect(definition, &QPushButton::clicked, this, [this, i] {
-            dialogs_.inform(this, kWordDefinitionBox, QString::fromUtf8(sampleDefinitions()[i]));
-        });
+        connect(definition, &QPushButton::clicked, this,
+                [this, i] { dialogs_.inform(this, kWordDefinitionBox, QString::fromUtf8(sampleDefinitions()[i])); });
     }
     for (const auto column : {MarkColumn::Most, MarkColumn::Least}) {
         for (std::size_t i = 0; i < kSampleRows.size(); ++i) {

@@ -193,9 +193,8 @@ void QuizPage::buildBox(const QuizCell& cell, int labelIndex)
                                          {cell.left - 360, cell.top + 120 + kRowStep * (row - 1), 255, 255});
         definition->setAccessibleName(QStringLiteral("Definition of %1").arg(QString::fromUtf8(word.caption)));
         definition->setAccessibleDescription(boxLabel);
-        connect(definition, &QPushButton::clicked, this, [this, &word] {
-            dialogs_.inform(this, kWordDefinitionBox, QString::fromUtf8(word.definition));
-        });
+        connect(definition, &QPushButton::clicked, this,
+                [this, &word] { dialogs_.inform(this, kWordDefinitionBox, QString::fromUtf8(word.definition)); });
     }
 
     // The label keeps to one line even where the stand-in font runs wider than the original.

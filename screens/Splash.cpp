@@ -2,8 +2,8 @@
 
 #include "Content.h"
 #include "EmbeddedText.h"
-#include "Product.h"
 #include "Moves.h"
+#include "Product.h"
 #include "ScreenFlow.h"
 
 #include <QKeyEvent>

@@ -116,9 +116,7 @@ StrengthCircleScreen::StrengthCircleScreen(Shell& shell, Session& session, Scree
         // Whatever changes a box (typing, pasting, undoing, an assistive tool) reaches the
         // session at once: the chart and the printout read the values from there.
         connect(values_[i], &QLineEdit::textChanged, this,
-                [this, color](const QString& text) {
-                    session_.setStrengthValue(color, StrengthValue::typed(text));
-                });
+                [this, color](const QString& text) { session_.setStrengthValue(color, StrengthValue::typed(text)); });
     }
     const std::array<Caption, 4> captions{{
         {"Label1", "  RED Value", 2400, 735, kRed},

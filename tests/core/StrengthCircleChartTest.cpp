@@ -27,7 +27,8 @@ public:
 std::vector<Sector> draw(const std::array<std::string, 4>& texts)
 {
     RecordingSurface surface;
-    StrengthCircleChart({chartValue(texts[0]), chartValue(texts[1]), chartValue(texts[2]), chartValue(texts[3])}, surface);
+    StrengthCircleChart({chartValue(texts[0]), chartValue(texts[1]), chartValue(texts[2]), chartValue(texts[3])},
+                        surface);
     return surface.sectors;
 }
 
@@ -77,9 +78,8 @@ TEST(StrengthCircleChart, TextThatIsNotAUsableNumberIsNone)
         std::optional<float> value;
     };
     const Case cases[] = {
-        {"", none},    {"   ", none}, {"abc", none}, {"12abc", none}, {"-5", none},   {"1e40", none},
-        {"nan", none}, {"inf", none}, {huge, none},  {"0", 0},        {"20", 20},     {" 20 ", 20},
-        {"2.5", 2.5F}, {"1e3", 1000},
+        {"", none},    {"   ", none}, {"abc", none}, {"12abc", none}, {"-5", none}, {"1e40", none}, {"nan", none},
+        {"inf", none}, {huge, none},  {"0", 0},      {"20", 20},      {" 20 ", 20}, {"2.5", 2.5F},  {"1e3", 1000},
     };
     for (const auto& c : cases)
         EXPECT_EQ(chartValue(c.text), c.value) << "'" << c.text.substr(0, 20) << "'";

@@ -94,7 +94,8 @@ QString keep(const PdfPrinter& pdf, const QTemporaryDir& dir, const QString& nam
 {
     const QString file = dir.filePath(name + ".pdf");
     QFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(pdf.documents().front().pdf) == pdf.documents().front().pdf.size()
+    return out.open(QIODevice::WriteOnly)
+            && out.write(pdf.documents().front().pdf) == pdf.documents().front().pdf.size()
         ? file
         : QString();
 }

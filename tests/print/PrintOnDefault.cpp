@@ -27,8 +27,9 @@ int main(int argc, char** argv)
         return 1;
     }
     const auto job = system->jobFor(destination);
-    const bool printed = job && printValues(*job, QString::fromLocal8Bit(argv[1]), 
-                                    {StrengthValue(10), StrengthValue(5), StrengthValue(3), StrengthValue(2)})
+    const bool printed = job
+        && printValues(*job, QString::fromLocal8Bit(argv[1]),
+                       {StrengthValue(10), StrengthValue(5), StrengthValue(3), StrengthValue(2)})
         && printDescription(*job, *StyleLibrary::byScreen("redyellow")) && printPaperVersion(*job)
         && job->send(deadline);
     return printed ? 0 : 1;

@@ -12,8 +12,13 @@ public:
     bool SetBold(bool bold) override { return record(bold ? QStringLiteral("bold:on") : QStringLiteral("bold:off")); }
     void FillSector(int x, int y, int r, float start, float end, Color fill) override
     {
-        sectorsOk_ =
-            record(QStringLiteral("sector:%1 %2,%3,%4 %5 %6").arg(QString::fromUtf8(colorName(fill))).arg(x).arg(y).arg(r).arg(start).arg(end))
+        sectorsOk_ = record(QStringLiteral("sector:%1 %2,%3,%4 %5 %6")
+                                .arg(QString::fromUtf8(colorName(fill)))
+                                .arg(x)
+                                .arg(y)
+                                .arg(r)
+                                .arg(start)
+                                .arg(end))
             && sectorsOk_;
     }
     bool PrintScreen(const QPicture& client) override
