@@ -28,7 +28,11 @@ Moves::Moves(Session& session, ScreenFlow& flow, Dialogs& dialogs) : session_(se
 {
 }
 
-void Moves::start() { flow_.show(ScreenId::frmSplash); }
+void Moves::start()
+{
+    flow_.begin();
+    flow_.show(ScreenId::frmSplash);
+}
 
 QWidget* Moves::parentFor(ScreenId current) const { return flow_.existing(current); }
 
@@ -44,6 +48,9 @@ void Moves::startQuestionnaire()
     QString name;
     while (name.isEmpty()) {
         name = dialogs_.inputText(parentFor(ScreenId::Intro), kNamePrompt, QString::fromUtf8(kCompanyTitle));
+        // The program began to end while the box was open.
+        if (flow_.ending())
+            return;
         if (name.isEmpty())
             dialogs_.inform(parentFor(ScreenId::Intro), kNoticeBox, kNameMissing);
     }

@@ -77,7 +77,11 @@ void ScreenFlow::discardAll()
         discard(info.id);
 }
 
-void ScreenFlow::endProgram() { endProgram_(); }
+void ScreenFlow::endProgram()
+{
+    ending_ = true;
+    endProgram_();
+}
 
 QWidget* ScreenFlow::front() const
 {

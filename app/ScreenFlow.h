@@ -38,7 +38,12 @@ public:
     void discard(ScreenId id);
     void navigate(ScreenId from, ScreenId to);
     void discardAll();
+    // Ends the program; until the next begin(), ending() is true, and a box still open then
+    // changes nothing once it is answered.
     void endProgram();
+    bool ending() const { return ending_; }
+    // The program starts (in the tests, again).
+    void begin() { ending_ = false; }
     // The screen on view that was shown last, or any screen on view; nullptr where none is.
     QWidget* front() const;
 
@@ -55,6 +60,7 @@ private:
     QPointer<QWidget> front_;
     Qt::ApplicationState applicationState_ = Qt::ApplicationInactive;
     bool returningFromOutside_ = false;
+    bool ending_ = false;
 };
 
 } // namespace tessaly

@@ -36,7 +36,8 @@ void Shell::discard(ScreenId id)
 void Shell::newSession(ScreenId current)
 {
     if (!dialogs_.ask(parentFor(current), kNewQuestion)) {
-        flow_.show(current);
+        if (!flow_.ending())
+            flow_.show(current);
         return;
     }
     for (const auto id : {ScreenId::quiz, ScreenId::quiz2, ScreenId::Yourcolor1, ScreenId::Graph1, ScreenId::Intro})
@@ -49,9 +50,15 @@ void Shell::newSession(ScreenId current)
 void Shell::exitProgram(ScreenId current)
 {
     if (!dialogs_.ask(parentFor(current), kExitQuestion)) {
-        flow_.show(current);
+        if (!flow_.ending())
+            flow_.show(current);
         return;
     }
+    endProgram();
+}
+
+void Shell::endProgram()
+{
     flow_.discardAll();
     flow_.endProgram();
 }

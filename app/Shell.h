@@ -19,6 +19,8 @@ public:
     void newSession(ScreenId current);
     void exitProgram(ScreenId current);
     void about(ScreenId current);
+    // Exit without its question, for the system asking the program to end.
+    void endProgram();
 
 private:
     QWidget* parentFor(ScreenId current) const;

@@ -18,12 +18,22 @@ namespace {
 
 using namespace std::chrono;
 
-// Where the save box first points: the person's documents, or home where there are none.
+// Where the save box first points: the person's documents, or home where there are none, or
+// the working folder; never the root, which is where Qt's answers lead when HOME is not set.
+// Where even the working folder is the root, the system's folder for temporary files.
 QString proposedPath(const QString& fileName)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
+    const auto usable = [](const QString& folder) {
+        return !folder.isEmpty() && QDir(folder).exists() && !QDir(folder).isRoot();
+    };
+    QString folder = QDir::tempPath();
+    for (const QString& candidate : {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                     QDir::homePath(), QDir::currentPath()}) {
+        if (usable(candidate)) {
+            folder = candidate;
+            break;
+        }
+    }
     return QDir(folder).filePath(fileName);
 }
 

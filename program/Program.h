@@ -36,6 +36,8 @@ public:
 
     // Opens the first screen.
     void start() { moves.start(); }
+    // Ends as Exit does, without its question: the system asked the program to end.
+    void end() { shell.endProgram(); }
 
     // Declared in the order they are made; they go in the reverse order, the screens before
     // printing, which waits for its workers, and the session last.

@@ -1,4 +1,5 @@
 #include "EndNow.h"
+#include "EndSignals.h"
 #include "PrintSystem.h"
 #include "Program.h"
 #include "Screens.h"
@@ -21,12 +22,28 @@ int main(int argc, char* argv[])
     tessaly::prepareApplication(app);
 
     const tessaly::SystemParts system = tessaly::makeSystemParts();
-    tessaly::Program program(
-        {*system.dialogs, *system.stacking, *system.systemInfo, tessaly::makePrintSystem(), [] { tessaly::endNow(0); }},
-        [] { QCoreApplication::quit(); });
-    program.start();
-    const int result = app.exec();
-    // Exit hands its screens over for deletion; let that happen before the session goes.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // A signal that asks the program to end is Exit without its question: the printouts on
+    // their way have the same grace, and the program then ends as the signal would have ended it.
+    tessaly::Program* running = nullptr;
+    const tessaly::EndSignals endSignals([&running] {
+        if (running)
+            running->end();
+    });
+    int result = 0;
+    {
+        tessaly::Program program({*system.dialogs, *system.stacking, *system.systemInfo, tessaly::makePrintSystem(),
+                                  [&endSignals] {
+                                      endSignals.finish();
+                                      tessaly::endNow(0);
+                                  }},
+                                 [] { QCoreApplication::quit(); });
+        running = &program;
+        program.start();
+        result = app.exec();
+        running = nullptr;
+        // Exit hands its screens over for deletion; let that happen before the session goes.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    endSignals.finish();
     return result;
 }

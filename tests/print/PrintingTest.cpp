@@ -303,6 +303,31 @@ TEST_F(Printouts, ThePaperVersionIsTheAnswerSheetThenTheGraphSheet)
     EXPECT_EQ(printer.documents[1].operations, (QStringList{"picture::/assets/paper-graph-sheet.png", "end"}));
 }
 
+#ifndef Q_OS_WIN
+TEST_F(Printouts, WithoutAHomeTheSaveBoxProposesTheWorkingFolderAndNeverTheRoot)
+{
+    // Without HOME, Qt finds the documents and the home in the root; Windows' own home does not
+    // come from HOME.
+    const QByteArray home = qgetenv("HOME");
+    const QString working = QDir::currentPath();
+    qunsetenv("HOME");
+    printSystem->kind = Destination::Kind::None;
+    arriveAt(Graph1);
+    QTemporaryDir dir;
+    for (const QString& folder : {dir.path(), QDir::rootPath()}) {
+        ASSERT_TRUE(QDir::setCurrent(folder));
+        dialogs.expectSaveFile("Tessaly values.pdf", "");
+        print(Graph1, "Command3");
+        const QString proposed = dialogs.shown().back().mid(QStringLiteral("save: ").size());
+        const QString expected = folder == QDir::rootPath() ? QDir::tempPath() : folder;
+        EXPECT_EQ(QFileInfo(proposed).absolutePath(), QDir(expected).absolutePath()) << folder.toStdString();
+        EXPECT_EQ(QFileInfo(proposed).fileName(), "Tessaly values.pdf");
+    }
+    QDir::setCurrent(working);
+    qputenv("HOME", home);
+}
+#endif
+
 TEST_F(Printouts, WithoutAPrinterThePrintoutCanBeKeptInAPdf)
 {
     QTemporaryDir dir;

@@ -1,0 +1,117 @@
+"""The program asked to end by the system while the paper version is on its way to a slow
+scheduler: SIGTERM, SIGHUP and SIGINT end it as Exit does, without the question. The printouts
+on their way have the same grace; what has not arrived whole by then is withdrawn, so that no
+job is left held in the queue; and the program ends as the signal ends a program."""
+
+import glob
+import os
+import signal
+import socket
+import subprocess
+import threading
+import time
+
+from driver import INTRO, check, run, tool, wait_until
+
+# What the slow line carries towards the scheduler, in bytes a second.
+LINE_RATE = 150_000
+
+
+class SlowLine:
+    """A socket in front of the scheduler's that carries what the program sends at LINE_RATE,
+    a tenth of a second's worth at a time, and the scheduler's answers at once."""
+
+    def __init__(self, scheduler, path):
+        self.scheduler, self.path = scheduler, path
+        if os.path.exists(path):
+            os.remove(path)
+        self.server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.server.bind(path)
+        self.server.listen(16)
+        threading.Thread(target=self._accept, daemon=True).start()
+
+    def _accept(self):
+        while True:
+            client, _ = self.server.accept()
+            upstream = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+            upstream.connect(self.scheduler)
+            threading.Thread(target=self._pump, args=(client, upstream, LINE_RATE // 10), daemon=True).start()
+            threading.Thread(target=self._pump, args=(upstream, client, None), daemon=True).start()
+
+    @staticmethod
+    def _pump(source, target, per_tenth):
+        try:
+            while True:
+                data = source.recv(per_tenth or 65536)
+                if not data:
+                    break
+                target.sendall(data)
+                if per_tenth:
+                    time.sleep(0.1)
+        except OSError:
+            pass
+        for end in (source, target):
+            try:
+                end.shutdown(socket.SHUT_RDWR)
+            except OSError:
+                pass
+
+
+SCHEDULER = os.environ.get("CUPS_SERVER", "")
+LINE = SlowLine(SCHEDULER, os.path.join(os.environ["E2E_WORK"], "slow-cups.sock")) if SCHEDULER else None
+JOBS = os.environ.get("PRINTED_JOBS", "")
+
+
+def kept_jobs():
+    return sorted(glob.glob(os.path.join(JOBS, "job-*.pdf")))
+
+
+def requests(operation):
+    """How many of the operation the scheduler has carried out: a job withdrawn leaves no trace
+    among the jobs, only in the scheduler's log."""
+    with open(os.path.join(os.path.dirname(JOBS), "log", "access_log")) as log:
+        return sum(f" {operation} successful-ok" in line for line in log)
+
+
+def not_completed():
+    return tool("lpstat", "-o").strip()
+
+
+def ended_by(sig):
+    def step(app):
+        before_begun, before_withdrawn, before_kept = requests("Create-Job"), requests("Cancel-Job"), len(kept_jobs())
+        app.press(app.leave_splash(), "Jump to Tessaly")
+        app.press(app.window(INTRO), "Print Manual Tessaly")
+        # The first sheet is on its way: the scheduler has the job, and is still taking it in.
+        wait_until("a job the scheduler is taking in", not_completed, timeout=30)
+        asked = time.monotonic()
+        app.process.send_signal(sig)
+        try:
+            status = app.process.wait(15)
+        except subprocess.TimeoutExpired:
+            status = None
+        took = time.monotonic() - asked
+        check(status == -sig, f"the program ended with {status} after {signal.Signals(sig).name}")
+        check(took < 10, f"the program took {took:.1f} s to end")
+        # The program withdrew what it had begun and not sent whole: nothing is left in the queue.
+        time.sleep(1)
+        left = not_completed()
+        check(not left, f"jobs left in the queue: {left}")
+        begun = requests("Create-Job") - before_begun
+        withdrawn = requests("Cancel-Job") - before_withdrawn
+        kept = kept_jobs()[before_kept:]
+        for pdf in kept:
+            tool("pdfinfo", pdf)  # each sheet that arrived arrived whole
+        check(begun == len(kept) + withdrawn, f"{begun} jobs begun, {len(kept)} arrived, {withdrawn} withdrawn")
+        print(f"     {signal.Signals(sig).name}: status {status} after {took:.2f} s; {begun} jobs begun, "
+              f"{len(kept)} arrived whole, {withdrawn} withdrawn, none left in the queue")
+    step.__name__ = f"{signal.Signals(sig).name.lower()}_during_the_paper_version_ends_as_exit_does"
+    step.environment = lambda: {"CUPS_SERVER": LINE.path}
+    return step
+
+
+if __name__ == "__main__":
+    if not LINE:
+        print("no private scheduler: skipped")
+        raise SystemExit(77)
+    run([ended_by(signal.SIGTERM), ended_by(signal.SIGHUP), ended_by(signal.SIGINT)])
