@@ -111,6 +111,14 @@ Printing::~Printing()
     pool_.waitForDone();
 }
 
+void Printing::endWithoutEvents()
+{
+    closing_ = true;
+    for (const auto& request : requests_)
+        request->deadline->shortenTo(graceAtEnd_);
+    pool_.waitForDone(static_cast<int>(2 * graceAtEnd_.count()));
+}
+
 void Printing::print(QWidget* parent, Printout printout, Done done)
 {
     auto request = std::make_shared<Request>(std::move(printout), std::move(done), parent, silence_);

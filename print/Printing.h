@@ -68,6 +68,11 @@ public:
     // Where a box about a printout goes when the screen that asked for it is no longer on view.
     void setFront(std::function<QWidget*()> front) { front_ = std::move(front); }
 
+    // The display is gone and no event will be processed again: the printouts on their way have
+    // the same grace as at the end, and whatever a worker has begun and not sent whole by then
+    // is withdrawn. Returns once every worker has ended, or after the same grace again.
+    void endWithoutEvents();
+
     // Starts the printout; `done` runs on the UI thread with its outcome.
     void print(QWidget* parent, Printout printout, Done done);
     // True while no printout is on its way.

@@ -1,3 +1,4 @@
+#include "DisplayLoss.h"
 #include "EndNow.h"
 #include "EndSignals.h"
 #include "PrintSystem.h"
@@ -38,6 +39,11 @@ int main(int argc, char* argv[])
                                   }},
                                  [] { QCoreApplication::quit(); });
         running = &program;
+        // Without the display, the program ends as for a signal, with the status Qt gives it.
+        tessaly::onDisplayLost([&program] {
+            program.printing.endWithoutEvents();
+            tessaly::endNow(1);
+        });
         program.start();
         result = app.exec();
         running = nullptr;

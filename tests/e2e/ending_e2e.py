@@ -1,7 +1,8 @@
 """The program asked to end by the system while the paper version is on its way to a slow
-scheduler: SIGTERM, SIGHUP and SIGINT end it as Exit does, without the question. The printouts
-on their way have the same grace; what has not arrived whole by then is withdrawn, so that no
-job is left held in the queue; and the program ends as the signal ends a program."""
+scheduler: SIGTERM, SIGHUP and SIGINT end it as Exit does, without the question, and losing
+the X server ends it the same way. The printouts on their way have the same grace; what has
+not arrived whole by then is withdrawn, so that no job is left held in the queue; and the
+program ends as the signal ends a program, or with status 1 without its display."""
 
 import glob
 import os
@@ -60,6 +61,10 @@ class SlowLine:
 SCHEDULER = os.environ.get("CUPS_SERVER", "")
 LINE = SlowLine(SCHEDULER, os.path.join(os.environ["E2E_WORK"], "slow-cups.sock")) if SCHEDULER else None
 JOBS = os.environ.get("PRINTED_JOBS", "")
+# A sanitizer's report ends the program with a status of its own, which no way of ending it here
+# gives: the sanitizer build is checked by the status alone.
+SANITIZER_STATUS = {name: ":".join(filter(None, [os.environ.get(name, ""), "exitcode=23"]))
+                    for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS")}
 
 
 def kept_jobs():
@@ -77,7 +82,18 @@ def not_completed():
     return tool("lpstat", "-o").strip()
 
 
-def ended_by(sig):
+def the_x_server():
+    """The X server run_e2e.sh started for this script: its other child named Xvfb."""
+    parent = os.getppid()
+    with open(f"/proc/{parent}/task/{parent}/children") as children:
+        for pid in map(int, children.read().split()):
+            with open(f"/proc/{pid}/comm") as name:
+                if name.read().strip() == "Xvfb":
+                    return pid
+    raise AssertionError("no X server started beside this script")
+
+
+def ended_by(what, end, expected_status):
     def step(app):
         before_begun, before_withdrawn, before_kept = requests("Create-Job"), requests("Cancel-Job"), len(kept_jobs())
         app.press(app.leave_splash(), "Jump to Tessaly")
@@ -85,13 +101,13 @@ def ended_by(sig):
         # The first sheet is on its way: the scheduler has the job, and is still taking it in.
         wait_until("a job the scheduler is taking in", not_completed, timeout=30)
         asked = time.monotonic()
-        app.process.send_signal(sig)
+        end(app)
         try:
             status = app.process.wait(15)
         except subprocess.TimeoutExpired:
             status = None
         took = time.monotonic() - asked
-        check(status == -sig, f"the program ended with {status} after {signal.Signals(sig).name}")
+        check(status == expected_status, f"the program ended with {status} after {what}")
         check(took < 10, f"the program took {took:.1f} s to end")
         # The program withdrew what it had begun and not sent whole: nothing is left in the queue.
         time.sleep(1)
@@ -103,10 +119,23 @@ def ended_by(sig):
         for pdf in kept:
             tool("pdfinfo", pdf)  # each sheet that arrived arrived whole
         check(begun == len(kept) + withdrawn, f"{begun} jobs begun, {len(kept)} arrived, {withdrawn} withdrawn")
-        print(f"     {signal.Signals(sig).name}: status {status} after {took:.2f} s; {begun} jobs begun, "
+        print(f"     {what}: status {status} after {took:.2f} s; {begun} jobs begun, "
               f"{len(kept)} arrived whole, {withdrawn} withdrawn, none left in the queue")
-    step.__name__ = f"{signal.Signals(sig).name.lower()}_during_the_paper_version_ends_as_exit_does"
-    step.environment = lambda: {"CUPS_SERVER": LINE.path}
+    step.environment = lambda: {"CUPS_SERVER": LINE.path, **SANITIZER_STATUS}
+    return step
+
+
+def signalled(sig):
+    name = signal.Signals(sig).name
+    step = ended_by(name, lambda app: app.process.send_signal(sig), -sig)
+    step.__name__ = f"{name.lower()}_during_the_paper_version_ends_as_exit_does"
+    return step
+
+
+def display_lost():
+    # Qt's X11 platform ends a program without its display with status 1.
+    step = ended_by("the X server's end", lambda app: os.kill(the_x_server(), signal.SIGKILL), 1)
+    step.__name__ = "losing_the_display_during_the_paper_version_ends_as_a_signal_does"
     return step
 
 
@@ -114,4 +143,5 @@ if __name__ == "__main__":
     if not LINE:
         print("no private scheduler: skipped")
         raise SystemExit(77)
-    run([ended_by(signal.SIGTERM), ended_by(signal.SIGHUP), ended_by(signal.SIGINT)])
+    # The X server goes last: nothing runs on the display after it.
+    run([signalled(signal.SIGTERM), signalled(signal.SIGHUP), signalled(signal.SIGINT), display_lost()])
