@@ -12,12 +12,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <thread>
 
 namespace tessaly {
 namespace {
 
-// How long withdrawing a job that could not be sent whole may take.
+// How long one attempt to withdraw a job that could not be sent whole may take, how long a
+// scheduler that does not answer (it may be restarting) is asked again, and how often.
 constexpr std::chrono::milliseconds kWithdrawTime{2000};
+constexpr std::chrono::milliseconds kWithdrawPatience{30000};
+constexpr std::chrono::milliseconds kWithdrawAgain{500};
 // How much of a document goes to the scheduler between two looks at the deadline.
 constexpr qsizetype kChunk = 64 * 1024;
 
@@ -288,13 +292,30 @@ private:
             if (sent && c.finishDocument(connection.http(), queue_.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE)
                 return true;
         }
-        // A job begun and not sent whole is withdrawn, over a connection of its own: the one
-        // above may have been cut off in the middle of a request.
-        const Deadline withdrawing(kWithdrawTime);
-        const Connection connection(withdrawing);
-        if (connection.http())
-            c.cancelJob(connection.http(), queue_.constData(), job, 1);
+        withdraw(job);
         return false;
+    }
+
+    // A job begun and not sent whole is withdrawn, over a connection of its own: the one used
+    // for sending may have been cut off in the middle of a request. A scheduler that does not
+    // answer is asked again until it does, so that no job of ours stays held in its queue; one
+    // that no longer knows the job has nothing left to hold.
+    void withdraw(int job) const
+    {
+        const Cups& c = cups();
+        const auto giveUp = std::chrono::steady_clock::now() + kWithdrawPatience;
+        for (;;) {
+            const Deadline withdrawing(kWithdrawTime);
+            const Connection connection(withdrawing);
+            if (connection.http()) {
+                const ipp_status_t status = c.cancelJob(connection.http(), queue_.constData(), job, 1);
+                if (status <= IPP_STATUS_OK_EVENTS_COMPLETE || status == IPP_STATUS_ERROR_NOT_FOUND)
+                    return;
+            }
+            if (std::chrono::steady_clock::now() + kWithdrawAgain >= giveUp)
+                return;
+            std::this_thread::sleep_for(kWithdrawAgain);
+        }
     }
 
     QByteArray queue_;

@@ -4,6 +4,7 @@ the X server ends it the same way. The printouts on their way have the same grac
 not arrived whole by then is withdrawn, so that no job is left held in the queue; and the
 program ends as the signal ends a program, or with status 1 without its display."""
 
+import atexit
 import glob
 import os
 import signal
@@ -12,7 +13,7 @@ import subprocess
 import threading
 import time
 
-from driver import INTRO, check, run, tool, wait_until
+from driver import INTRO, TITLE, check, run, tool, wait_until
 
 # What the slow line carries towards the scheduler, in bytes a second.
 LINE_RATE = 150_000
@@ -35,7 +36,12 @@ class SlowLine:
         while True:
             client, _ = self.server.accept()
             upstream = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-            upstream.connect(self.scheduler)
+            try:
+                upstream.connect(self.scheduler)
+            except OSError:  # no scheduler at the other end: the line goes dead at once
+                client.close()
+                upstream.close()
+                continue
             threading.Thread(target=self._pump, args=(client, upstream, LINE_RATE // 10), daemon=True).start()
             threading.Thread(target=self._pump, args=(upstream, client, None), daemon=True).start()
 
@@ -132,6 +138,48 @@ def signalled(sig):
     return step
 
 
+class Scheduler:
+    """The private scheduler's own process, to be stopped and started again as a restart does."""
+
+    def __init__(self):
+        config = os.path.join(os.path.dirname(JOBS), "cupsd.conf")
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                    command = cmdline.read().split(b"\0")[:-1]
+            except OSError:
+                continue
+            if command and os.path.basename(command[0]) == b"cupsd" and config.encode() in command:
+                self.pid, self.command = int(pid), command
+                return
+        raise AssertionError("the private scheduler is not running")
+
+    def restart(self, down_for):
+        os.kill(self.pid, signal.SIGTERM)
+        wait_until("the scheduler to stop", lambda: not os.path.exists(f"/proc/{self.pid}"))
+        time.sleep(down_for)
+        # private_cups.sh ends the scheduler it started; this one is ended when the script ends.
+        restarted = subprocess.Popen(self.command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        atexit.register(restarted.terminate)
+        self.pid = restarted.pid
+        wait_until("the scheduler to answer again", lambda: subprocess.run(
+            ["lpstat", "-r"], capture_output=True, text=True).stdout.startswith("scheduler is running"))
+
+
+def the_job_is_withdrawn_once_a_restarted_scheduler_answers(app):
+    scheduler = Scheduler()
+    app.press(app.leave_splash(), "Jump to Tessaly")
+    app.press(app.window(INTRO), "Print Manual Tessaly")
+    wait_until("a job the scheduler is taking in", not_completed, timeout=30)
+    # The scheduler goes away in the middle of the job, and comes back a few seconds later.
+    scheduler.restart(down_for=3)
+    app.answer(TITLE, "You can not Print the Manual Tessaly at this time!", "OK")
+    wait_until("no job left in the queue", lambda: not not_completed(), timeout=30)
+
+
+the_job_is_withdrawn_once_a_restarted_scheduler_answers.environment = lambda: {"CUPS_SERVER": LINE.path}
+
+
 def display_lost():
     # Qt's X11 platform ends a program without its display with status 1.
     step = ended_by("the X server's end", lambda app: os.kill(the_x_server(), signal.SIGKILL), 1)
@@ -144,4 +192,5 @@ if __name__ == "__main__":
         print("no private scheduler: skipped")
         raise SystemExit(77)
     # The X server goes last: nothing runs on the display after it.
-    run([signalled(signal.SIGTERM), signalled(signal.SIGHUP), signalled(signal.SIGINT), display_lost()])
+    run([signalled(signal.SIGTERM), signalled(signal.SIGHUP), signalled(signal.SIGINT),
+         the_job_is_withdrawn_once_a_restarted_scheduler_answers, display_lost()])
