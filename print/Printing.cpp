@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 namespace tessaly {
 namespace {
@@ -85,13 +86,12 @@ Printing::Printing(std::shared_ptr<PrintSystem> system, Dialogs& dialogs, millis
     pool_.setMaxThreadCount(4);
 }
 
-Printing::~Printing()
+void Printing::giveGrace(const std::function<void()>& takeWhatCame)
 {
     closing_ = true;
     // What the person pressed for still has a short while to reach the print system whole.
     for (const auto& request : requests_)
         request->deadline->shortenTo(graceAtEnd_);
-    QEventLoop loop;
     while (!requests_.empty()) {
         const auto soonest = std::min_element(requests_.begin(), requests_.end(), [](const auto& a, const auto& b) {
             return a->deadline->left() < b->deadline->left();
@@ -100,8 +100,14 @@ Printing::~Printing()
             finish(*soonest, PrintOutcome::Failed);
             continue;
         }
-        loop.processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20);
+        takeWhatCame();
     }
+}
+
+Printing::~Printing()
+{
+    QEventLoop loop;
+    giveGrace([&loop] { loop.processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents, 20); });
     // The workers see their cancelled deadlines, withdraw what they had begun and end; none
     // outlives this object, so none touches Qt once the program is on its way out. A call into
     // the print system may never return (a spooler that never answers): the program then ends
@@ -113,10 +119,13 @@ Printing::~Printing()
 
 void Printing::endWithoutEvents()
 {
-    closing_ = true;
-    for (const auto& request : requests_)
-        request->deadline->shortenTo(graceAtEnd_);
-    pool_.waitForDone(static_cast<int>(2 * graceAtEnd_.count()));
+    // The workers' answers are taken here, as the event loop would take them: a printer found
+    // meanwhile still gets its printout.
+    giveGrace([this] {
+        takeAnswers();
+        std::this_thread::sleep_for(milliseconds(20));
+    });
+    pool_.waitForDone(static_cast<int>(graceAtEnd_.count()));
 }
 
 void Printing::print(QWidget* parent, Printout printout, Done done)

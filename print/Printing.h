@@ -69,8 +69,9 @@ public:
     void setFront(std::function<QWidget*()> front) { front_ = std::move(front); }
 
     // The display is gone and no event will be processed again: the printouts on their way have
-    // the same grace as at the end, and whatever a worker has begun and not sent whole by then
-    // is withdrawn. Returns once every worker has ended, or after the same grace again.
+    // the same grace as at the end, the workers' answers taken without the event loop, and
+    // whatever a worker has begun and not sent whole by then is withdrawn. Returns once every
+    // worker has ended, or after the same grace again.
     void endWithoutEvents();
 
     // Starts the printout; `done` runs on the UI thread with its outcome.
@@ -81,6 +82,9 @@ public:
 private:
     struct Request;
 
+    // The printouts on their way have their last while to reach the print system; what came
+    // from the workers meanwhile is taken by `takeWhatCame`.
+    void giveGrace(const std::function<void()>& takeWhatCame);
     // The default printer is known, or that there is none.
     void found(const std::shared_ptr<Request>& request);
     // The window a box about the request stands over; none once the program is ending.

@@ -10,6 +10,7 @@ import os
 import signal
 import socket
 import subprocess
+import sys
 import threading
 import time
 
@@ -187,10 +188,35 @@ def display_lost():
     return step
 
 
+def losing_the_display_just_after_the_press_still_prints_both_sheets(app):
+    """Over an ordinary line, the paper version reaches the printer within the grace, whole."""
+    before_kept = len(kept_jobs())
+    app.press(app.leave_splash(), "Jump to Tessaly")
+    app.press(app.window(INTRO), "Print Manual Tessaly")
+    time.sleep(0.4)
+    os.kill(the_x_server(), signal.SIGKILL)
+    try:
+        status = app.process.wait(15)
+    except subprocess.TimeoutExpired:
+        status = None
+    check(status == 1, f"the program ended with {status} without its display")
+    kept = wait_until("both sheets", lambda: kept_jobs()[before_kept:] if len(kept_jobs()) == before_kept + 2 else None)
+    for pdf in kept:
+        tool("pdfinfo", pdf)
+    check(not not_completed(), f"jobs left in the queue: {not_completed()}")
+    print(f"     status {status}; {len(kept)} sheets arrived whole, none left in the queue")
+
+
+losing_the_display_just_after_the_press_still_prints_both_sheets.environment = lambda: dict(SANITIZER_STATUS)
+
+
 if __name__ == "__main__":
     if not LINE:
         print("no private scheduler: skipped")
         raise SystemExit(77)
-    # The X server goes last: nothing runs on the display after it.
+    # The X server goes last: nothing runs on the display after it. Its loss over an ordinary
+    # line is a run of its own (the argument "ordinary").
+    if sys.argv[1:] == ["ordinary"]:
+        run([losing_the_display_just_after_the_press_still_prints_both_sheets])
     run([signalled(signal.SIGTERM), signalled(signal.SIGHUP), signalled(signal.SIGINT),
          the_job_is_withdrawn_once_a_restarted_scheduler_answers, display_lost()])
