@@ -50,6 +50,8 @@ int main(int argc, char* argv[])
         // Exit hands its screens over for deletion; let that happen before the session goes.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    // The program's parts are gone: a display lost now has nothing left to end.
+    tessaly::onDisplayLost({});
     endSignals.finish();
     return result;
 }
