@@ -10,8 +10,6 @@
 #include "Session.h"
 #include "StyleLibrary.h"
 
-#include <QWidget>
-
 namespace tessaly {
 namespace {
 
@@ -34,8 +32,6 @@ void Moves::start()
     flow_.show(ScreenId::frmSplash);
 }
 
-QWidget* Moves::parentFor(ScreenId current) const { return flow_.existing(current); }
-
 void Moves::leaveSplash()
 {
     flow_.discard(ScreenId::frmSplash);
@@ -47,12 +43,12 @@ void Moves::startQuestionnaire()
 {
     QString name;
     while (name.isEmpty()) {
-        name = dialogs_.inputText(parentFor(ScreenId::Intro), kNamePrompt, QString::fromUtf8(kCompanyTitle));
+        name = dialogs_.inputText(flow_.existing(ScreenId::Intro), kNamePrompt, QString::fromUtf8(kCompanyTitle));
         // The program began to end while the box was open.
         if (flow_.ending())
             return;
         if (name.isEmpty())
-            dialogs_.inform(parentFor(ScreenId::Intro), kNoticeBox, kNameMissing);
+            dialogs_.inform(flow_.existing(ScreenId::Intro), kNoticeBox, kNameMissing);
     }
     session_.setUserName(name);
     flow_.navigate(ScreenId::Intro, ScreenId::quiz);
@@ -62,7 +58,7 @@ void Moves::finishPart(QuizScreen screen)
 {
     const ScreenId current = screenOf(screen);
     if (const auto missing = findMissingChoice(session_.answers(), screen)) {
-        dialogs_.inform(parentFor(current), kMissedQuestionBox, missedQuestionMessage(*missing));
+        dialogs_.inform(flow_.existing(current), kMissedQuestionBox, missedQuestionMessage(*missing));
         return;
     }
     const ColorValues partRaw = scorePart(session_.answers(), screen);
@@ -81,7 +77,7 @@ void Moves::discoverYourColors()
 {
     const auto& values = session_.yourColors().values;
     if (!values) {
-        dialogs_.inform(parentFor(ScreenId::Yourcolor1), kNoticeBox, kColorsUnknown);
+        dialogs_.inform(flow_.existing(ScreenId::Yourcolor1), kNoticeBox, kColorsUnknown);
         return;
     }
     const auto choice = chooseColors(*values);
@@ -98,7 +94,7 @@ void Moves::backToYourColors()
         flow_.navigate(ScreenId::choice1, ScreenId::Yourcolor1);
         return;
     }
-    if (dialogs_.ask(parentFor(ScreenId::choice1), kNotTakenQuestion))
+    if (dialogs_.ask(flow_.existing(ScreenId::choice1), kNotTakenQuestion))
         flow_.navigate(ScreenId::choice1, ScreenId::Intro);
 }
 

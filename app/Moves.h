@@ -3,8 +3,6 @@
 #include "ScreenId.h"
 #include "WordBank.h"
 
-class QWidget;
-
 namespace tessaly {
 
 class Dialogs;
@@ -27,7 +25,6 @@ public:
     void backToYourColors();
 
 private:
-    QWidget* parentFor(ScreenId current) const;
 
     Session& session_;
     ScreenFlow& flow_;

@@ -40,6 +40,8 @@ QWidget* ScreenFlow::screen(ScreenId id)
 
 void ScreenFlow::show(ScreenId id)
 {
+    if (ending_)
+        return;
     QWidget* w = screen(id);
     front_ = w;
     if (screenInfo(id).working) {

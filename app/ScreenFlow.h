@@ -32,14 +32,15 @@ public:
     QWidget* existing(ScreenId id) const { return screens_[index(id)]; }
 
     // Makes the screen visible and active, above the others. It hides no other screen: the
-    // screens are modeless, and those already on view stay there and stay usable.
+    // screens are modeless, and those already on view stay there and stay usable. Nothing is
+    // shown once the program is ending.
     void show(ScreenId id);
     void hide(ScreenId id);
     void discard(ScreenId id);
     void navigate(ScreenId from, ScreenId to);
     void discardAll();
-    // Ends the program; until the next begin(), ending() is true, and a box still open then
-    // changes nothing once it is answered.
+    // Ends the program; until the next begin(), ending() is true and no screen is shown, so
+    // that a box still open then changes nothing once it is answered.
     void endProgram();
     bool ending() const { return ending_; }
     // The program starts (in the tests, again).

@@ -25,8 +25,6 @@ Shell::Shell(Session& session, ScreenFlow& flow, Dialogs& dialogs) : session_(se
 {
 }
 
-QWidget* Shell::parentFor(ScreenId current) const { return flow_.existing(current); }
-
 void Shell::discard(ScreenId id)
 {
     flow_.discard(id);
@@ -35,9 +33,8 @@ void Shell::discard(ScreenId id)
 
 void Shell::newSession(ScreenId current)
 {
-    if (!dialogs_.ask(parentFor(current), kNewQuestion)) {
-        if (!flow_.ending())
-            flow_.show(current);
+    if (!dialogs_.ask(flow_.existing(current), kNewQuestion)) {
+        flow_.show(current);
         return;
     }
     for (const auto id : {ScreenId::quiz, ScreenId::quiz2, ScreenId::Yourcolor1, ScreenId::Graph1, ScreenId::Intro})
@@ -49,9 +46,8 @@ void Shell::newSession(ScreenId current)
 
 void Shell::exitProgram(ScreenId current)
 {
-    if (!dialogs_.ask(parentFor(current), kExitQuestion)) {
-        if (!flow_.ending())
-            flow_.show(current);
+    if (!dialogs_.ask(flow_.existing(current), kExitQuestion)) {
+        flow_.show(current);
         return;
     }
     endProgram();

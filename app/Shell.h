@@ -23,7 +23,6 @@ public:
     void endProgram();
 
 private:
-    QWidget* parentFor(ScreenId current) const;
     void discard(ScreenId id);
 
     Session& session_;
